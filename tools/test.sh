@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine and runs every test: the suite in a release
+# build, then again under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/packages.sh
+
+ensure_packages "${BUILD_PACKAGES[@]}"
+
+jobs=$(nproc)
+passed=0
+failed=0
+
+# run_suite DIR: runs ctest in DIR and adds its counts to the totals.
+run_suite() {
+  local log
+  log=$(mktemp)
+  set +e
+  ctest --test-dir "$1" --output-on-failure -j "$jobs" 2>&1 | tee "$log"
+  set -e
+  local line
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+  rm -f "$log"
+  if [ -z "$line" ]; then
+    failed=$((failed + 1))
+    return
+  fi
+  local bad total
+  bad=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+  total=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+}
+
+echo "== release build"
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/release -j "$jobs"
+run_suite build/release
+
+echo "== sanitizer build (ASan + UBSan)"
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTARVEL_SANITIZE=ON >/dev/null
+cmake --build build/sanitize -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_suite build/sanitize
+
+echo "tarvel: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

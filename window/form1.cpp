@@ -1,0 +1,16 @@
+// Form1's accessor of its control array.
+#include "form1.h"
+
+#include "control_ids.h"
+#include "errors.h"
+
+namespace tarvel {
+
+vb::ControlArray* Form1::Image2() {
+  auto* array = dynamic_cast<vb::ControlArray*>(Control(kImage2Id));
+  if (array == nullptr) throw vb::RuntimeError(vb::kErrObjectNotSet, "Image2");
+  array->AddRef();
+  return array;
+}
+
+}  // namespace tarvel

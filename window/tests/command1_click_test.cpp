@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "form1.h"
+TEST(Command1Click, Placeholder) { SUCCEED(); }
