@@ -2,6 +2,11 @@
 # that installs whichever of them are missing. Sourced by the other scripts.
 
 BUILD_PACKAGES=(cmake g++ make pkg-config libgtest-dev)
+# The Windows executable: the cross compiler and the readers of its resources.
+WINDOWS_PACKAGES=(g++-mingw-w64-i686 binutils-mingw-w64-i686 python3-pefile icoutils)
+# Running it under wine in a private X server (wine32 needs the i386
+# architecture, see ensure_i386).
+WINE_PACKAGES=(wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick locales)
 
 ensure_packages() {
   local missing=() p
@@ -14,4 +19,24 @@ ensure_packages() {
   echo "installing: ${missing[*]}"
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Adds the i386 architecture to dpkg, for wine32, unless it is there.
+ensure_i386() {
+  dpkg --print-foreign-architectures | grep -qx i386 && return 0
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo dpkg --add-architecture i386
+}
+
+# Generates a locale (e.g. bg_BG.UTF-8) unless it is there.
+ensure_locale() {
+  local name=$1 short
+  short=$(tr '[:upper:]' '[:lower:]' <<<"${name/UTF-8/utf8}")
+  locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | grep -qx "$short" && return 0
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo sed -i "s/^# *\($name .*\)/\1/" /etc/locale.gen
+  grep -q "^$name " /etc/locale.gen || echo "$name UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
 }

@@ -42,5 +42,14 @@ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTARVEL_SANITIZE=ON >/dev
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_suite build/sanitize
 
+echo "== windows build (mingw-w64 i686; checked, then run under wine)"
+ensure_i386
+ensure_packages "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
+ensure_locale bg_BG.UTF-8
+cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
+  -DTARVEL_RESOURCE_TOOL="$PWD/build/release/resources/tarvel_resource_tool" >/dev/null
+cmake --build build/windows -j "$jobs"
+run_suite build/windows
+
 echo "tarvel: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
