@@ -3,5 +3,5 @@
 #pragma once
 
 namespace assets {
-inline constexpr bool kArtIsStandIn = true;
+inline constexpr bool kArtIsStandIn = false;
 }  // namespace assets

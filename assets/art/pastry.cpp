@@ -287,11 +287,13 @@ void DrawPie(cairo_t* cr, Prng& rng) {
   AddStop(shine, 1, {255, 244, 200}, 0);
   cairo_set_source(cr, shine);
   cairo_paint(cr);
+  cairo_pattern_destroy(shine);
   cairo_pattern_t* far = cairo_pattern_create_linear(0, kPieY - kPieRy, 0, kPieY);
   AddStop(far, 0, {90, 44, 10}, 0.45);
   AddStop(far, 1, {90, 44, 10}, 0);
   cairo_set_source(cr, far);
   cairo_paint(cr);
+  cairo_pattern_destroy(far);
   cairo_restore(cr);
 }
 
@@ -380,6 +382,7 @@ void DrawCone(cairo_t* cr, Prng& rng) {
   AddStop(round, 1.0, {0, 0, 0}, 0.6);
   cairo_set_source(cr, round);
   cairo_paint(cr);
+  cairo_pattern_destroy(round);
   art::Glitter(cr, rng, 0, 0, 104, 36, 500, {255, 246, 190}, {130, 90, 20}, 1.6);
   cairo_restore(cr);
 }
