@@ -142,29 +142,47 @@ void DrawPie(cairo_t* cr, Prng& rng) {
   cairo_line_to(cr, kPieX + kPieRx, kPieY);
   cairo_close_path(cr);
   cairo_pattern_t* wall = cairo_pattern_create_linear(0, kPieY + kPieRy - 18, 0, kPieY + kPieRy + kPieWall);
-  AddStop(wall, 0.0, {238, 184, 92});
-  AddStop(wall, 0.35, {214, 148, 60});
-  AddStop(wall, 0.75, {160, 94, 34});
-  AddStop(wall, 1.0, {92, 50, 18});
+  AddStop(wall, 0.0, {244, 194, 104});
+  AddStop(wall, 0.3, {222, 156, 66});
+  AddStop(wall, 0.7, {168, 96, 34});
+  AddStop(wall, 1.0, {84, 42, 14});
   cairo_set_source(cr, wall);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(wall);
   cairo_save(cr);
   cairo_clip(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  for (double u = -1.0; u < 1.0; u += rng.Range(0.012, 0.03)) {
+  // Folds of the sheet down the wall, of uneven length, and the layers'
+  // edges running round it.
+  for (double u = -1.0; u < 1.0; u += rng.Range(0.008, 0.022)) {
     const double x = kPieX + u * kPieRx;
     const double top = kPieY + std::sqrt(1 - u * u) * kPieRy;
-    const double lean = rng.Range(-3, 3);
+    const double y0 = top + rng.Range(-8, kPieWall * 0.5);
+    const double len = rng.Range(8, 26), lean = rng.Range(-4, 4);
     for (int side = 0; side < 2; ++side) {
-      const double sx = x + side * 2.4;
-      cairo_move_to(cr, sx, top - 10);
-      cairo_curve_to(cr, sx + lean, top + kPieWall * 0.3, sx - lean, top + kPieWall * 0.7, sx + lean * 0.4, top + kPieWall + 6);
-      if (side == 0) SetColor(cr, {rng.Range(70, 100), rng.Range(34, 50), 10}, rng.Range(0.45, 0.7));
-      else SetColor(cr, {255, rng.Range(205, 230), rng.Range(130, 165)}, rng.Range(0.3, 0.55));
-      cairo_set_line_width(cr, rng.Range(1.5, 2.5));
+      const double sx = x + side * 2.2;
+      cairo_move_to(cr, sx, y0);
+      cairo_curve_to(cr, sx + lean, y0 + len * 0.3, sx - lean, y0 + len * 0.7, sx + lean * 0.4, y0 + len);
+      const double depth = std::clamp((y0 - top) / kPieWall, 0.0, 1.0);
+      if (side == 0) SetColor(cr, Mix({110, 54, 14}, {60, 26, 6}, depth), rng.Range(0.45, 0.7));
+      else SetColor(cr, Mix({255, 222, 150}, {214, 150, 70}, depth), rng.Range(0.3, 0.55));
+      cairo_set_line_width(cr, rng.Range(1.3, 2.3));
       cairo_stroke(cr);
     }
+  }
+  for (int i = 0; i < 160; ++i) {
+    const double u0 = rng.Range(-1, 0.95), u1 = u0 + rng.Range(0.03, 0.12);
+    const double down = rng.Range(0.15, 0.9) * kPieWall;
+    cairo_new_path(cr);
+    for (int k = 0; k <= 8; ++k) {
+      const double u = std::min(1.0, u0 + (u1 - u0) * k / 8);
+      const double x = kPieX + u * kPieRx, y = kPieY + std::sqrt(std::max(0.0, 1 - u * u)) * kPieRy + down;
+      if (k == 0) cairo_move_to(cr, x, y); else cairo_line_to(cr, x, y + std::sin(k * 1.9) * 1.2);
+    }
+    if (rng.Unit() < 0.5) SetColor(cr, {255, 220, 150}, rng.Range(0.3, 0.6));
+    else SetColor(cr, {70, 32, 8}, rng.Range(0.3, 0.6));
+    cairo_set_line_width(cr, rng.Range(0.9, 1.6));
+    cairo_stroke(cr);
   }
   cairo_restore(cr);
 
@@ -194,11 +212,12 @@ void DrawPie(cairo_t* cr, Prng& rng) {
   };
   // From the shaded flanks of each roll in to its lit crest.
   const Pass passes[] = {
-      {gap * 0.96, 0, 0, {128, 70, 24}},
-      {gap * 0.8, 0, 0, {172, 104, 38}},
-      {gap * 0.62, -0.004, -0.006, {204, 138, 54}},
-      {gap * 0.44, -0.007, -0.011, {226, 166, 72}},
-      {gap * 0.26, -0.01, -0.016, {242, 196, 106}},
+      {gap * 0.98, 0, 0, {96, 44, 12}},
+      {gap * 0.84, 0, 0, {150, 78, 24}},
+      {gap * 0.68, -0.003, -0.005, {188, 110, 38}},
+      {gap * 0.5, -0.006, -0.01, {214, 144, 56}},
+      {gap * 0.32, -0.009, -0.015, {234, 176, 82}},
+      {gap * 0.14, -0.012, -0.02, {248, 208, 124}},
   };
   for (const Pass& pass : passes) {
     cairo_save(cr);
@@ -215,51 +234,63 @@ void DrawPie(cairo_t* cr, Prng& rng) {
     cairo_restore(cr);
   }
   // Pleats across each roll: the crinkled sheet folds, each a shadowed
-  // crease beside a lit ridge, a few pixels apart along the coil.
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  // crease beside a lit ridge, at uneven steps along the coil and broken
+  // off at uneven lengths.
+  auto at = [&](double angle, double r, double& x, double& y) {
+    x = kPieX + std::cos(angle) * r * kPieRx;
+    y = kPieY + std::sin(angle) * r * kPieRy;
+  };
   for (double t = 0.004; t < 1.0;) {
     const double angle = t * turns * 2 * kPi;
     const double r = 0.07 + 0.93 * t;
-    const double step_px = rng.Range(5.0, 10.0);
     const double px_per_rad = r * 0.5 * (kPieRx + kPieRy);
-    const double dtheta = 2.6 / px_per_rad;
-    const double bend = rng.Range(-0.25, 0.25) * gap;
+    const double dtheta = rng.Range(2.0, 3.2) / px_per_rad;
+    const double from = rng.Range(-0.46, -0.1) * gap, to = rng.Range(0.1, 0.46) * gap;
+    const double bend = rng.Range(-0.2, 0.2) * gap / r;
     for (int side = 0; side < 2; ++side) {
       const double a = angle + side * dtheta;
-      const double r0 = r - 0.46 * gap, r1 = r + 0.46 * gap;
-      const double rm = r + bend * 0.3;
-      const double am = a + bend / r;
-      cairo_move_to(cr, kPieX + std::cos(a) * r0 * kPieRx, kPieY + std::sin(a) * r0 * kPieRy);
-      cairo_curve_to(cr, kPieX + std::cos(am) * rm * kPieRx, kPieY + std::sin(am) * rm * kPieRy,
-                     kPieX + std::cos(am) * rm * kPieRx, kPieY + std::sin(am) * rm * kPieRy,
-                     kPieX + std::cos(a) * r1 * kPieRx, kPieY + std::sin(a) * r1 * kPieRy);
-      if (side == 0) SetColor(cr, {rng.Range(86, 120), rng.Range(42, 60), 12}, rng.Range(0.45, 0.75));
-      else SetColor(cr, {255, rng.Range(210, 236), rng.Range(130, 170)}, rng.Range(0.35, 0.65));
-      cairo_set_line_width(cr, side == 0 ? rng.Range(1.6, 2.6) : rng.Range(1.4, 2.4));
+      double x0, y0, xm, ym, x1, y1;
+      at(a, r + from, x0, y0);
+      at(a + bend, r + (from + to) / 2, xm, ym);
+      at(a, r + to, x1, y1);
+      cairo_move_to(cr, x0, y0);
+      cairo_curve_to(cr, xm, ym, xm, ym, x1, y1);
+      if (side == 0) SetColor(cr, {rng.Range(96, 130), rng.Range(44, 62), rng.Range(10, 18)}, rng.Range(0.45, 0.7));
+      else SetColor(cr, {rng.Range(245, 255), rng.Range(192, 220), rng.Range(110, 150)}, rng.Range(0.35, 0.6));
+      cairo_set_line_width(cr, rng.Range(1.3, 2.4));
       cairo_stroke(cr);
     }
-    t += step_px / px_per_rad / (turns * 2 * kPi);
+    t += rng.Range(4.0, 11.0) / px_per_rad / (turns * 2 * kPi);
   }
-  // Fine flakes.
-  for (int i = 0; i < 900; ++i) {
-    const double t = rng.Unit();
-    const double angle = t * turns * 2 * kPi + rng.Range(-0.02, 0.02);
-    const double r = 0.07 + 0.93 * t + rng.Range(-0.4, 0.4) * gap;
-    const double x = kPieX + std::cos(angle) * r * kPieRx, y = kPieY + std::sin(angle) * r * kPieRy;
-    EllipsePath(cr, x, y, rng.Range(1.0, 3.0), rng.Range(0.8, 2.0), rng.Range(0, kPi));
-    if (rng.Unit() < 0.5) SetColor(cr, {255, 238, 176}, rng.Range(0.4, 0.8));
-    else SetColor(cr, {118, 62, 18}, rng.Range(0.4, 0.8));
-    cairo_fill(cr);
-  }
-  for (int i = 0; i < 160; ++i) {
+  // Edges of the sheet's layers along each roll, broken here and there.
+  for (int i = 0; i < 700; ++i) {
     const double t = rng.Unit();
     const double angle = t * turns * 2 * kPi;
-    const double r = 0.07 + 0.93 * t;
-    const double x = kPieX + std::cos(angle) * r * kPieRx, y = kPieY + std::sin(angle) * r * kPieRy - 2;
-    const double rad = rng.Range(6, 22);
+    const double r = 0.07 + 0.93 * t + rng.Range(-0.36, 0.36) * gap;
+    const double span = rng.Range(12, 40) / (r * 0.5 * (kPieRx + kPieRy));
+    cairo_new_path(cr);
+    for (int k = 0; k <= 8; ++k) {
+      double x, y;
+      at(angle + span * k / 8, r + std::sin(k * 1.7) * 0.01, x, y);
+      if (k == 0) cairo_move_to(cr, x, y); else cairo_line_to(cr, x, y);
+    }
+    if (rng.Unit() < 0.55) SetColor(cr, {255, rng.Range(214, 236), rng.Range(140, 176)}, rng.Range(0.35, 0.65));
+    else SetColor(cr, {rng.Range(100, 130), rng.Range(46, 64), 12}, rng.Range(0.35, 0.6));
+    cairo_set_line_width(cr, rng.Range(0.9, 1.6));
+    cairo_stroke(cr);
+  }
+  // Browned, crisp crests where the sheets stood up in the oven.
+  for (int i = 0; i < 900; ++i) {
+    const double t = rng.Unit();
+    const double angle = t * turns * 2 * kPi;
+    const double r = 0.07 + 0.93 * t + rng.Range(-0.2, 0.15) * gap;
+    double x, y;
+    at(angle, r, x, y);
+    const double rad = rng.Range(3, 9);
     cairo_pattern_t* spot = cairo_pattern_create_radial(x, y, 0, x, y, rad);
-    AddStop(spot, 0, {126, 62, 16}, rng.Range(0.4, 0.75));
-    AddStop(spot, 1, {126, 62, 16}, 0);
+    const Rgb c = rng.Unit() < 0.7 ? Rgb{150, 70, 18} : Rgb{110, 46, 10};
+    AddStop(spot, 0, c, rng.Range(0.35, 0.7));
+    AddStop(spot, 1, c, 0);
     cairo_set_source(cr, spot);
     EllipsePath(cr, x, y, rad, rad * 0.7);
     cairo_fill(cr);
@@ -337,7 +368,15 @@ void DrawCone(cairo_t* cr, Prng& rng) {
   cairo_save(cr);
   cairo_translate(cr, kConeX, kConeY);
   cairo_rotate(cr, -0.1);
-  // Dark gaps between the scales.
+  // The stalk at the base (right).
+  cairo_move_to(cr, 96, -4);
+  cairo_line_to(cr, 124, -10);
+  cairo_line_to(cr, 126, 2);
+  cairo_line_to(cr, 98, 6);
+  cairo_close_path(cr);
+  SetColor(cr, {96, 60, 14});
+  cairo_fill(cr);
+  // The body, black in the gaps between the scales.
   cairo_move_to(cr, -112, 0);
   cairo_curve_to(cr, -80, -30, 40, -48, 100, -30);
   cairo_curve_to(cr, 118, -20, 118, 20, 100, 32);
@@ -346,44 +385,61 @@ void DrawCone(cairo_t* cr, Prng& rng) {
   SetColor(cr, {0, 0, 0});
   cairo_fill_preserve(cr);
   cairo_clip(cr);
-  // Scales in offset rows from the tip (left) to the stalk (right), each a
-  // rounded shield lit from above, the nearer ones overlapping.
-  for (int col = 0; col < 13; ++col) {
-    const double x = -104 + col * 17.0;
-    const double half = (22 + 20 * (x + 110) / 220) * std::sqrt(std::max(0.0, 1 - (x / 114) * (x / 114))) + 6;
-    for (int row = -3; row <= 3; ++row) {
-      const double y = (row + (col % 2) * 0.5) * 12.5;
-      if (std::fabs(y) > half + 4) continue;
-      const double w = 9 + 5 * (x + 110) / 220, h = 6 + 2.5 * (x + 110) / 220;
+  // Scales from the base to the tip, so that each lies over the one behind
+  // it towards the base; each a rounded shield turned outwards, lit from
+  // above, with a dark underside.
+  for (int col = 11; col >= 0; --col) {
+    const double x = -100 + col * 18.5;
+    const double half = (16 + 22 * (x + 110) / 220) * std::sqrt(std::max(0.0, 1 - (x / 116) * (x / 116))) + 8;
+    const int rows = 5;
+    for (int row = 0; row < rows; ++row) {
+      const double f = (row + 0.5 + (col % 2 ? 0.25 : -0.25)) / rows * 2 - 1;
+      const double y = f * half;
+      const double w = 12 + 9 * (x + 110) / 220, h = 6 + 5 * (x + 110) / 220;
       cairo_save(cr);
-      cairo_translate(cr, x, y);
-      cairo_move_to(cr, -w, -h * 0.8);
-      cairo_curve_to(cr, -w * 0.2, -h * 1.3, w * 1.1, -h, w, 0);
-      cairo_curve_to(cr, w * 1.1, h, -w * 0.2, h * 1.3, -w, h * 0.8);
+      cairo_translate(cr, x + rng.Range(-1.5, 1.5), y + rng.Range(-1.5, 1.5));
+      cairo_rotate(cr, f * 0.7);
+      // Underside in shadow.
+      cairo_move_to(cr, w * 0.9, 0);
+      cairo_curve_to(cr, w * 0.9, h * 1.3, -w * 0.6, h * 1.4, -w, h * 0.3);
+      cairo_line_to(cr, -w * 0.2, 0);
       cairo_close_path(cr);
-      cairo_pattern_t* g = cairo_pattern_create_linear(0, -h, w * 0.3, h);
-      const double shade = 1.0 - 0.35 * std::fabs(y) / 40;
-      AddStop(g, 0.0, Scaled({252, 228, 136}, shade));
-      AddStop(g, 0.45, Scaled({218, 166, 56}, shade));
-      AddStop(g, 1.0, Scaled({120, 78, 16}, shade));
+      SetColor(cr, {70, 40, 6});
+      cairo_fill(cr);
+      // Upper face.
+      cairo_move_to(cr, -w, -h * 0.7);
+      cairo_curve_to(cr, -w * 0.3, -h * 1.4, w * 1.1, -h * 1.1, w, 0);
+      cairo_curve_to(cr, w * 0.9, h * 0.9, -w * 0.3, h * 1.0, -w, h * 0.5);
+      cairo_close_path(cr);
+      cairo_pattern_t* g = cairo_pattern_create_radial(w * 0.2, -h * 0.6, 0.5, 0, 0, w * 1.2);
+      const double shade = 1.0 - 0.3 * (f + 1) / 2;
+      AddStop(g, 0.0, Scaled({255, 236, 150}, shade));
+      AddStop(g, 0.45, Scaled({220, 168, 58}, shade));
+      AddStop(g, 1.0, Scaled({110, 70, 14}, shade));
       cairo_set_source(cr, g);
       cairo_fill_preserve(cr);
       cairo_pattern_destroy(g);
-      cairo_set_source_rgba(cr, 0.2, 0.12, 0.0, 0.9);
-      cairo_set_line_width(cr, 1.4);
+      cairo_set_source_rgba(cr, 0.22, 0.13, 0.0, 0.9);
+      cairo_set_line_width(cr, 1.0);
+      cairo_stroke(cr);
+      // The ridge across its tip.
+      cairo_move_to(cr, w * 0.2, -h * 0.5);
+      cairo_curve_to(cr, w * 0.6, -h * 0.3, w * 0.6, h * 0.3, w * 0.25, h * 0.55);
+      cairo_set_source_rgba(cr, 1.0, 0.95, 0.7, 0.6);
+      cairo_set_line_width(cr, 1.3);
       cairo_stroke(cr);
       cairo_restore(cr);
     }
   }
   cairo_pattern_t* round = cairo_pattern_create_linear(0, -44, 0, 46);
-  AddStop(round, 0.0, {255, 240, 200}, 0.25);
+  AddStop(round, 0.0, {255, 240, 200}, 0.2);
   AddStop(round, 0.4, {255, 240, 200}, 0.0);
   AddStop(round, 0.7, {0, 0, 0}, 0.0);
-  AddStop(round, 1.0, {0, 0, 0}, 0.6);
+  AddStop(round, 1.0, {0, 0, 0}, 0.55);
   cairo_set_source(cr, round);
   cairo_paint(cr);
   cairo_pattern_destroy(round);
-  art::Glitter(cr, rng, 0, 0, 104, 36, 500, {255, 246, 190}, {130, 90, 20}, 1.6);
+  art::Glitter(cr, rng, 0, 0, 104, 36, 420, {255, 236, 150}, {120, 80, 10}, 1.5);
   cairo_restore(cr);
 }
 
@@ -464,7 +520,7 @@ Raster DrawPastry() {
   Prng rng(0x7061737472795ULL);
   DrawWrap(cr, rng);
   // The gold bauble behind the flower, with its cap.
-  art::Sphere(cr, kBaubleX, kBaubleY, kBaubleR, {214, 166, 52}, rng, 260);
+  art::Sphere(cr, kBaubleX, kBaubleY, kBaubleR, {214, 166, 52}, rng, 160);
   DrawPie(cr, rng);
   DrawRibbon(cr, rng);
   DrawCone(cr, rng);
