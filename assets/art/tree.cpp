@@ -261,6 +261,9 @@ void DrawTopper(cairo_t* cr, Prng& rng) {
     SetColor(cr, {90, 56, 6}, 0.8);
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
+    EllipsePath(cr, bx + side * 42, by - 6, 16, 8, side * -0.35);
+    SetColor(cr, {110, 70, 8});
+    cairo_fill(cr);
     cairo_move_to(cr, bx, by + 4);
     cairo_curve_to(cr, bx + side * 20, by + 40, bx + side * 14, by + 70, bx + side * 34, by + 96);
     cairo_line_to(cr, bx + side * 48, by + 88);
@@ -338,19 +341,42 @@ void DrawPresent(cairo_t* cr, Prng& rng, const Present& p) {
   cairo_save(cr);
   cairo_rectangle(cr, p.x, p.y, p.w, p.h);
   cairo_clip(cr);
-  for (int i = 0; i < static_cast<int>(p.w * p.h / 220); ++i) {
-    const double x = rng.Range(p.x, p.x + p.w), y = rng.Range(p.y, p.y + p.h);
-    const double a = rng.Range(0, kPi), l = rng.Range(4, 16);
-    cairo_move_to(cr, x, y);
-    cairo_line_to(cr, x + std::cos(a) * l, y + std::sin(a) * l);
-    if (rng.Unit() < 0.5) SetColor(cr, {255, 248, 210}, rng.Range(0.3, 0.7));
-    else SetColor(cr, Scaled(gold, 0.5), rng.Range(0.3, 0.7));
-    cairo_set_line_width(cr, rng.Range(0.8, 1.8));
-    cairo_stroke(cr);
-  }
-  art::Glitter(cr, rng, p.x + p.w / 2, p.y + p.h / 2, p.w / 2, p.h / 2, static_cast<int>(p.w * p.h / 160),
+  // Crumpled foil: small facets, each tilted to the light a little
+  // differently.
+  const double cell = 15;
+  const int nx = static_cast<int>(p.w / cell) + 2, ny = static_cast<int>(p.h / cell) + 2;
+  std::vector<double> gx(static_cast<std::size_t>(nx * ny)), gy(gx.size());
+  for (int j = 0; j < ny; ++j)
+    for (int i = 0; i < nx; ++i) {
+      const std::size_t k = static_cast<std::size_t>(j * nx + i);
+      gx[k] = p.x + (i + rng.Range(-0.35, 0.35)) * cell;
+      gy[k] = p.y + (j + rng.Range(-0.35, 0.35)) * cell;
+    }
+  for (int j = 0; j + 1 < ny; ++j)
+    for (int i = 0; i + 1 < nx; ++i)
+      for (int half = 0; half < 2; ++half) {
+        const std::size_t a = static_cast<std::size_t>(j * nx + i), b = a + 1;
+        const std::size_t c = a + static_cast<std::size_t>(nx), d = c + 1;
+        cairo_move_to(cr, gx[a], gy[a]);
+        if (half == 0) { cairo_line_to(cr, gx[b], gy[b]); cairo_line_to(cr, gx[d], gy[d]); }
+        else { cairo_line_to(cr, gx[d], gy[d]); cairo_line_to(cr, gx[c], gy[c]); }
+        cairo_close_path(cr);
+        const double v = rng.Unit();
+        if (v < 0.45) SetColor(cr, {255, 246, 200}, rng.Range(0.1, 0.45));
+        else if (v < 0.9) SetColor(cr, Scaled(gold, 0.55), rng.Range(0.1, 0.4));
+        else SetColor(cr, {255, 255, 240}, rng.Range(0.5, 0.8));
+        cairo_fill(cr);
+      }
+  art::Glitter(cr, rng, p.x + p.w / 2, p.y + p.h / 2, p.w / 2, p.h / 2, static_cast<int>(p.w * p.h / 400),
                {255, 250, 220}, Scaled(gold, 0.45), 1.6);
   cairo_restore(cr);
+  // Edges of the box catch the light.
+  cairo_move_to(cr, p.x, p.y + p.h);
+  cairo_line_to(cr, p.x, p.y);
+  cairo_line_to(cr, p.x + p.w, p.y);
+  SetColor(cr, {255, 240, 180}, 0.8);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
   // The red ribbon, crosswise over front and top.
   const double rw = std::max(12.0, p.w * 0.09);
   const double rx = p.x + p.w * 0.5 - rw / 2;
@@ -399,6 +425,10 @@ void DrawPresent(cairo_t* cr, Prng& rng, const Present& p) {
     SetColor(cr, {70, 0, 6}, 0.9);
     cairo_set_line_width(cr, 1.4);
     cairo_stroke(cr);
+    // The inside of the loop, in shade.
+    EllipsePath(cr, kx + side * s * 0.62, ky - s * 0.38, s * 0.26, s * 0.15, side * -0.6);
+    SetColor(cr, {96, 0, 10});
+    cairo_fill(cr);
     cairo_move_to(cr, kx, ky);
     cairo_line_to(cr, kx + side * s * 0.7, ky + s * 0.9);
     cairo_line_to(cr, kx + side * s * 0.35, ky + s * 0.95);
@@ -413,7 +443,7 @@ void DrawPresents(cairo_t* cr, Prng& rng) {
   // Back row first, then the front row, then the small ones on top.
   const Present presents[] = {
       {80, 975, 220, 150, 56, 0.95},   {325, 960, 195, 120, 52, 1.05}, {560, 963, 185, 135, 50, 0.9},
-      {765, 970, 195, 150, 46, 1.0},   {26, 1075, 205, 200, 40, 1.1},  {222, 1040, 260, 235, 44, 0.92},
+      {765, 970, 195, 150, 46, 1.0},   {27, 1075, 204, 200, 40, 1.1},  {222, 1040, 260, 235, 44, 0.92},
       {476, 1095, 170, 180, 36, 1.08}, {636, 1060, 215, 215, 42, 0.97}, {831, 1100, 138, 175, 34, 1.04},
       {410, 1010, 120, 90, 34, 1.12},
   };
