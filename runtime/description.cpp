@@ -67,6 +67,10 @@ constexpr std::uint8_t kNoMoreChildren = 0x02;
 constexpr std::uint8_t kStreamEnd = 0x04;
 constexpr std::uint8_t kPictureTag[4] = {0x6C, 0x74, 0x00, 0x00};
 
+std::string Count(std::size_t n, const char* unit) {
+  return std::to_string(n) + " " + unit + (n == 1 ? "" : "s");
+}
+
 std::string Hex(std::uint32_t value, int digits = 2) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%0*X", digits, static_cast<unsigned>(value));
@@ -105,8 +109,8 @@ class Reader {
   // Refuses unless n bytes from pos end at or before limit.
   void Need(std::size_t pos, std::size_t n, std::size_t limit, const char* what) const {
     if (pos > limit || limit - pos < n) {
-      Refuse(pos, std::string("expected ") + what + " (" + std::to_string(n) + " bytes), but only " +
-                      std::to_string(pos > limit ? 0 : limit - pos) + " remain before offset " +
+      Refuse(pos, std::string("expected ") + what + " (" + Count(n, "byte") + "), with only " +
+                      Count(pos > limit ? 0 : limit - pos, "byte") + " left before offset " +
                       std::to_string(limit));
     }
   }
@@ -384,7 +388,8 @@ Description Read(std::span<const std::uint8_t> stream) {
   const std::uint8_t last = r.U8(pos, r.size(), "the end byte 0x04");
   if (last != kStreamEnd) Refuse(endAt, "expected the end byte 0x04, found " + Hex(last));
   if (pos != r.size()) {
-    Refuse(pos, "expected the stream to end after the end byte 0x04, but " + std::to_string(r.size() - pos) + " bytes follow");
+    Refuse(pos, "expected the stream to end after the end byte 0x04, but " + Count(r.size() - pos, "byte") +
+                    (r.size() - pos == 1 ? " follows" : " follow"));
   }
   if (known.size() != d.controlCount) {
     Refuse(4, "expected the control count " + std::to_string(known.size()) + " (the distinct controls in the stream), found " +

@@ -266,7 +266,7 @@ TEST(WindowDescription, RefusesEachDamageWithItsOffsetAndReason) {
        [](const Bytes&, D d) { return d.children[0].offset + 78; }, "terminator 0xFF where the record size points"},
       {"size short onto an 0xFF value",  // a card ends 0A FF FF: one short points at the boolean's 0xFF
        [](Bytes& s, D d) { Put32(s, d.children[5].offset, U32(s, d.children[5].offset) - 1); },
-       [](const Bytes&, D d) { return PropAt(d.children[5], vb::Prop::Stretch) + 1; }, "a boolean value (1 bytes)"},
+       [](const Bytes&, D d) { return PropAt(d.children[5], vb::Prop::Stretch) + 1; }, "a boolean value (1 byte)"},
       {"terminator before the size's end", [](Bytes& s, D d) { s[PropAt(d.children[0], vb::Prop::Style)] = 0xFF; },
        [](const Bytes&, D d) { return PropAt(d.children[0], vb::Prop::Style); }, "a terminator stands here"},
       {"foreign opcode", [](Bytes& s, D d) { s[PropAt(d.children[2], vb::Prop::Stretch)] = 0x07; },
@@ -289,11 +289,11 @@ TEST(WindowDescription, RefusesEachDamageWithItsOffsetAndReason) {
       {"bit 31 cleared on a member", [](Bytes& s, D d) { s[d.children[2].offset + 3] = 0x00; },
        [](const Bytes&, D d) { return d.children[2].offset + 7 + 20; }, "NUL after a control name"},
       {"missing end byte", [](Bytes& s, D) { s.pop_back(); FixLength(s); }, [](const Bytes& s, D) { return s.size(); },
-       "the end byte 0x04 (1 bytes)"},
+       "the end byte 0x04 (1 byte)"},
       {"wrong end byte", [](Bytes& s, D) { s.back() = 0x05; }, [](const Bytes& s, D) { return s.size() - 1; },
        "end byte 0x04, found 0x05"},
       {"bytes after the end", [](Bytes& s, D) { s.push_back(0); FixLength(s); }, [](const Bytes& s, D) { return s.size() - 1; },
-       "1 bytes follow"},
+       "1 byte follows"},
   };
   const Bytes& good = TinyStream();
   const vb::Description d = Read(good);
@@ -309,40 +309,36 @@ TEST(WindowDescription, RefusesEachDamageWithItsOffsetAndReason) {
 }
 
 TEST(WindowDescription, RefusesRecordsThatBreakTheArrayRules) {
+  // Within a member's record the first opcode stands at 17 (size, id, index,
+  // name "Image2", type); within Image4's at 15.
   struct Case {
     const char* what;
     std::function<void(Design&)> change;
-    std::size_t child;         // whose record is refused
-    bool atIndexProperty;      // at its 0x01, else at its size field
+    std::size_t child;  // whose record is refused
+    std::size_t into;   // the refusal's offset from that record's size field
     const char* message;
   };
   const std::vector<Case> cases = {
       {"bit 31 without the Index property", [](Design& d) { d.children[2].properties.erase(d.children[2].properties.begin()); },
-       2, false, "Index property 0x01 on an array member"},
+       2, 0, "Index property 0x01 on an array member"},
       {"Index property and member index apart", [](Design& d) { d.children[2].properties[0].value = std::int16_t{19}; },
-       2, true, "equal the member index 20, found 19"},
+       2, 17, "equal the member index 20, found 19"},
       {"Index property without bit 31",
        [](Design& d) { d.children[1].properties.insert(d.children[1].properties.begin(), {0x01, std::int16_t{0}}); }, 1,
-       true, "no Index property"},
-      {"a member twice", [](Design& d) { d.children[6] = d.children[5]; }, 6, false, "member 19 twice"},
-      {"a control twice", [](Design& d) { d.children[4] = d.children[1]; }, 4, false, "one record only for Image4"},
+       15, "no Index property"},
+      {"a member twice", [](Design& d) { d.children[6] = d.children[5]; }, 6, 0, "member 19 twice"},
+      {"a control twice", [](Design& d) { d.children[4] = d.children[1]; }, 4, 0, "one record only for Image4"},
       {"properties out of order", [](Design& d) { std::swap(d.children[2].properties[1], d.children[2].properties[2]); },
-       2, false, "stored order"},
+       2, 17 + 3 + 2, "stored order, found 0x03"},
   };
   for (const Case& c : cases) {
     const Bytes s = Redesigned(c.change);
     const auto read = vb::ReadDescription(s);
     const auto* e = std::get_if<vb::DescriptionError>(&read);
     ASSERT_NE(e, nullptr) << c.what;
-    // Find the refused record's offset by walking the sizes.
-    std::size_t at = 185;
+    std::size_t at = 185;  // the first child's size field
     for (std::size_t i = 0; i < c.child; ++i) at += (U32(s, at) & 0x7FFFFFFF) + 1;
-    if (c.atIndexProperty) {
-      const std::size_t index = at + 4 + 1 + (s[at + 3] & 0x80 ? 2 : 0) + 2 + s[at + 5 + (s[at + 3] & 0x80 ? 2 : 0)] + 1 + 1;
-      EXPECT_EQ(e->offset, index) << c.what << ": " << e->ToString();
-    } else if (std::string_view(c.message) != "stored order") {
-      EXPECT_EQ(e->offset, at) << c.what << ": " << e->ToString();
-    }
+    EXPECT_EQ(e->offset, at + c.into) << c.what << ": " << e->ToString();
     EXPECT_NE(e->message.find(c.message), std::string::npos) << c.what << ": " << e->ToString();
   }
 }
