@@ -32,7 +32,7 @@ constexpr int kHeight = 1325;
 constexpr double kAxis = 505;
 constexpr double kCrown = 118;
 constexpr double kFoot = 1010;
-constexpr double kSpread = 360;
+constexpr double kSpread = 366;
 
 // Half the tree's width at height y, before the branch tips.
 double HalfWidth(double y) {
@@ -91,12 +91,13 @@ void DrawBranch(cairo_t* cr, Prng& rng, const Branch& b, bool fringe) {
   const int clusters = std::max(3, static_cast<int>(len / 14));
   if (fringe) {
     // Light caught from the old background at the cut-out edge.
-    for (int i = 0; i < 10; ++i) {
-      const double a = dir + rng.Range(-0.9, 0.9);
+    for (int i = 0; i < 8; ++i) {
+      const double a = dir + rng.Range(-0.8, 0.8);
+      const double l = rng.Range(14, 24);
       cairo_move_to(cr, b.x1, b.y1);
-      cairo_line_to(cr, b.x1 + std::cos(a) * 26, b.y1 + std::sin(a) * 26 + 4);
-      SetColor(cr, {rng.Range(215, 240), rng.Range(222, 240), rng.Range(210, 228)}, 0.9);
-      cairo_set_line_width(cr, 4.0);
+      cairo_line_to(cr, b.x1 + std::cos(a) * l, b.y1 + std::sin(a) * l + 4);
+      SetColor(cr, {rng.Range(196, 226), rng.Range(204, 230), rng.Range(196, 218)}, 0.9);
+      cairo_set_line_width(cr, 3.0);
       cairo_stroke(cr);
     }
   }
@@ -104,7 +105,7 @@ void DrawBranch(cairo_t* cr, Prng& rng, const Branch& b, bool fringe) {
     const double t = static_cast<double>(c) / clusters;
     const double x = b.x0 + (b.x1 - b.x0) * t;
     const double y = b.y0 + (b.y1 - b.y0) * t + std::sin(t * kPi) * 6;
-    Needles(cr, rng, x, y, dir + 0.25 * (t - 0.5), b.light * (0.65 + 0.45 * t), 12, 18 + 8 * t);
+    Needles(cr, rng, x, y, dir + 0.25 * (t - 0.5), b.light * (0.65 + 0.45 * t), 14, 18 + 8 * t);
   }
 }
 
@@ -112,8 +113,8 @@ void DrawGreenery(cairo_t* cr, Prng& rng) {
   // Deep shade inside the tree, black in the deepest gaps.
   cairo_new_path(cr);
   cairo_move_to(cr, kAxis, kCrown - 10);
-  for (double y = kCrown; y <= kFoot; y += 10) cairo_line_to(cr, kAxis + HalfWidth(y) * 0.88, y);
-  for (double y = kFoot; y >= kCrown; y -= 10) cairo_line_to(cr, kAxis - HalfWidth(y) * 0.88, y);
+  for (double y = kCrown; y <= kFoot; y += 10) cairo_line_to(cr, kAxis + HalfWidth(y) * 0.78, y);
+  for (double y = kFoot; y >= kCrown; y -= 10) cairo_line_to(cr, kAxis - HalfWidth(y) * 0.78, y);
   cairo_close_path(cr);
   SetColor(cr, {4, 20, 8});
   cairo_fill(cr);
