@@ -36,7 +36,7 @@ constexpr double kPieX = 368, kPieY = 312, kPieRx = 318, kPieRy = 160, kPieWall 
 
 // The flower, the bauble and the pine cone.
 constexpr double kFlowerX = 688, kFlowerY = 505;
-constexpr double kBaubleX = 858, kBaubleY = 408, kBaubleR = 92;
+constexpr double kBaubleX = 842, kBaubleY = 418, kBaubleR = 92;
 constexpr double kConeX = 657, kConeY = 634;
 
 double WrapRadius(double angle) {
@@ -142,9 +142,9 @@ void DrawPie(cairo_t* cr, Prng& rng) {
   cairo_line_to(cr, kPieX + kPieRx, kPieY);
   cairo_close_path(cr);
   cairo_pattern_t* wall = cairo_pattern_create_linear(0, kPieY + kPieRy - 18, 0, kPieY + kPieRy + kPieWall);
-  AddStop(wall, 0.0, {244, 194, 104});
-  AddStop(wall, 0.3, {222, 156, 66});
-  AddStop(wall, 0.7, {168, 96, 34});
+  AddStop(wall, 0.0, {248, 196, 98});
+  AddStop(wall, 0.3, {228, 156, 58});
+  AddStop(wall, 0.7, {176, 98, 30});
   AddStop(wall, 1.0, {84, 42, 14});
   cairo_set_source(cr, wall);
   cairo_fill_preserve(cr);
@@ -213,11 +213,11 @@ void DrawPie(cairo_t* cr, Prng& rng) {
   // From the shaded flanks of each roll in to its lit crest.
   const Pass passes[] = {
       {gap * 0.98, 0, 0, {96, 44, 12}},
-      {gap * 0.84, 0, 0, {150, 78, 24}},
-      {gap * 0.68, -0.003, -0.005, {188, 110, 38}},
-      {gap * 0.5, -0.006, -0.01, {214, 144, 56}},
-      {gap * 0.32, -0.009, -0.015, {234, 176, 82}},
-      {gap * 0.14, -0.012, -0.02, {248, 208, 124}},
+      {gap * 0.84, 0, 0, {158, 80, 20}},
+      {gap * 0.68, -0.003, -0.005, {198, 114, 32}},
+      {gap * 0.5, -0.006, -0.01, {224, 150, 48}},
+      {gap * 0.32, -0.009, -0.015, {242, 184, 72}},
+      {gap * 0.14, -0.012, -0.02, {254, 214, 116}},
   };
   for (const Pass& pass : passes) {
     cairo_save(cr);
@@ -320,7 +320,7 @@ void DrawPie(cairo_t* cr, Prng& rng) {
   cairo_paint(cr);
   cairo_pattern_destroy(shine);
   cairo_pattern_t* far = cairo_pattern_create_linear(0, kPieY - kPieRy, 0, kPieY);
-  AddStop(far, 0, {90, 44, 10}, 0.45);
+  AddStop(far, 0, {110, 50, 8}, 0.3);
   AddStop(far, 1, {90, 44, 10}, 0);
   cairo_set_source(cr, far);
   cairo_paint(cr);
