@@ -1,7 +1,8 @@
 # The Debian packages the project needs, by purpose, and the one function
 # that installs whichever of them are missing. Sourced by the other scripts.
 
-BUILD_PACKAGES=(cmake g++ make pkg-config libgtest-dev)
+BUILD_PACKAGES=(cmake g++ make pkg-config libgtest-dev libcairo2-dev libfreetype-dev libgif-dev libjpeg-dev fonts-dejavu-core)
+FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # The Windows executable: the cross compiler and the readers of its resources.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686 binutils-mingw-w64-i686 python3-pefile icoutils)
 # Running it under wine in a private X server (wine32 needs the i386
