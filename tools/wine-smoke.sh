@@ -1,16 +1,25 @@
 #!/usr/bin/env bash
 # Runs Tarvel.exe under wine inside a private Xvfb, in a fresh 32-bit
-# prefix made in a temporary folder, and checks what the window shows:
+# prefix made in a temporary folder, three times: the button pressed by a
+# click, by Space and by Enter. Each time:
 #   - the window appears, with a client area of 841 x 393 pixels;
-#   - closing it (Alt+F4) ends the process.
+#   - the press turns the display slot from the pastry to a card (before
+#     it, a click on the slot itself changes nothing; Tab before Enter
+#     leaves the focus on the button);
+#   - closing the window (Alt+F4) ends the process.
 # Screenshots go to OUT_DIR. Everything it starts it ends, and the prefix
 # is removed.
 #
-#   bash tools/wine-smoke.sh TARVEL_EXE [OUT_DIR]
+#   bash tools/wine-smoke.sh TARVEL_EXE [OUT_DIR [--window-only]]
+#
+# --window-only: one run that checks the window and its closing alone, for
+# an executable whose window has no content yet.
 set -euo pipefail
 
 exe=$(readlink -f "$1")
 out=$(readlink -f "${2:-$(dirname "$exe")/wine-smoke}")
+runs=(click space enter)
+[ "${3:-}" = --window-only ] && runs=(window)
 mkdir -p "$out"
 
 faults=0
@@ -24,7 +33,6 @@ fi
 
 work=$(mktemp -d)
 xvfb_pid=""
-wine_pid=""
 export WINEARCH=win32
 export WINEPREFIX="$work/prefix"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -60,52 +68,138 @@ echo "wine-smoke: prefix ready in $(($(date +%s) - start)) s"
 # screenshot NAME: the whole screen, as OUT_DIR/NAME.png.
 screenshot() { import -window root "$out/$1.png"; }
 
-# The client area: the box of the window's dark red background, which shows
-# in all four corners of the client area.
+# client_box NAME: the client area in a screenshot, as WxH+X+Y: the box of
+# the window's dark red background, which shows in all four of its corners.
 client_box() {
-  convert "$out/$1.png" -fill black +opaque '#800000' -fill white -opaque '#800000' \
-    -format '%@' info:
+  convert "$out/$1.png" -fill black +opaque '#800000' -fill white -opaque '#800000' -format '%@' info: 2>/dev/null
 }
 
-(cd "$(dirname "$exe")" && LANG=bg_BG.UTF-8 exec wine "$exe") >"$work/wine.log" 2>&1 &
-wine_pid=$!
+# The display slot in the client area, in pixels at 96 dpi: Image2(20) at
+# 1200, 1800, 2895 x 2655 twips.
+slot_crop() { echo "193x177+$((client_x + 80))+$((client_y + 120))"; }
 
+# changed_share A B: the share of the slot's pixels that differ between two
+# screenshots. white_share A: the share of the slot that is near white.
+changed_share() {
+  convert "$out/$1.png" -crop "$(slot_crop)" +repage "$work/slot-a.png"
+  convert "$out/$2.png" -crop "$(slot_crop)" +repage "$work/slot-b.png"
+  local differing
+  differing=$(compare -metric AE -fuzz 10% "$work/slot-a.png" "$work/slot-b.png" null: 2>&1 || true)
+  awk -v n="${differing%% *}" 'BEGIN { printf "%.3f", n / (193 * 177) }'
+}
+white_share() {
+  convert "$out/$1.png" -crop "$(slot_crop)" +repage -fuzz 8% -fill black +opaque white \
+    -fill white -opaque white -format '%[fx:mean]' info:
+}
+at_least() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a + 0 >= b + 0) }'; }
+
+wine_pid=""
 window=""
-for _ in $(seq 150); do
-  window=$(xdotool search --onlyvisible --class 'tarvel.exe' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-if [ -z "$window" ]; then
-  fail "no window appeared"
-  cat "$work/wine.log"
-  exit 1
-fi
-pass "window $window appeared: \"$(xdotool getwindowname "$window")\""
-sleep 1
-screenshot started
+client_x=0
+client_y=0
 
-box=$(client_box started)
-case "$box" in
-  841x393+*) pass "client area $box" ;;
-  *) fail "client area $box, expected 841x393" ;;
-esac
+# start_program RUN: starts Tarvel.exe and waits until its window shows its
+# client area; checks the client area's size.
+start_program() {
+  (cd "$(dirname "$exe")" && LANG=bg_BG.UTF-8 exec wine "$exe") >"$work/wine-$1.log" 2>&1 &
+  wine_pid=$!
+  window=""
+  for _ in $(seq 150); do
+    window=$(xdotool search --onlyvisible --class 'tarvel.exe' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  if [ -z "$window" ]; then
+    fail "$1: no window appeared"
+    cat "$work/wine-$1.log"
+    return 1
+  fi
+  local box=""
+  for _ in $(seq 50); do
+    screenshot "$1-before"
+    box=$(client_box "$1-before")
+    case "$box" in 841x393+*) break ;; esac
+    sleep 0.2
+  done
+  case "$box" in
+    841x393+*) pass "$1: window \"$(xdotool getwindowname "$window")\" with a client area of $box" ;;
+    *) fail "$1: client area $box, expected 841x393"; return 1 ;;
+  esac
+  client_x=$(cut -d+ -f2 <<<"$box")
+  client_y=$(cut -d+ -f3 <<<"$box")
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+}
 
-# Close it as the user does, and the process must end.
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key --window "$window" alt+F4
-ended=""
-for _ in $(seq 100); do
-  if ! kill -0 "$wine_pid" 2>/dev/null; then ended=yes; break; fi
-  sleep 0.1
-done
-if [ -n "$ended" ]; then
-  wait "$wine_pid" 2>/dev/null || true
+# press RUN: presses the button by RUN's way (click, space or enter); the
+# display slot must turn from the pastry to a card.
+press() {
+  case "$1" in
+    click)
+      # A click elsewhere, here on the display slot itself, does nothing.
+      xdotool mousemove $((client_x + 176)) $((client_y + 208)) click 1
+      sleep 0.5
+      screenshot click-elsewhere
+      local unchanged
+      unchanged=$(changed_share click-before click-elsewhere)
+      if at_least 0.01 "$unchanged"; then
+        pass "click: a click on the display slot changes nothing"
+      else
+        fail "click: a click on the display slot changed $unchanged of it"
+      fi
+      xdotool mousemove $((client_x + 136)) $((client_y + 368)) click 1
+      ;;
+    space) xdotool key --window "$window" space ;;
+    enter)
+      # Tab keeps the focus on the button, the only control that takes it.
+      xdotool key --window "$window" Tab
+      xdotool key --window "$window" Return
+      ;;
+  esac
+  local changed white
+  for _ in $(seq 20); do
+    sleep 0.2
+    screenshot "$1-after"
+    changed=$(changed_share "$1-before" "$1-after")
+    at_least "$changed" 0.25 && break
+  done
+  white=$(white_share "$1-after")
+  if at_least "$changed" 0.25 && at_least "$white" 0.30; then
+    pass "$1: the display slot shows a card ($changed of it changed, $white white)"
+  else
+    fail "$1: the display slot did not turn to a card ($changed of it changed, $white white)"
+  fi
+}
+
+# close_program RUN: closes the window as the user does (Alt+F4); the
+# process must end.
+close_program() {
+  xdotool key --window "$window" alt+F4
+  for _ in $(seq 100); do
+    if ! kill -0 "$wine_pid" 2>/dev/null; then
+      wait "$wine_pid" 2>/dev/null || true
+      wine_pid=""
+      pass "$1: closing the window ended the process"
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "$1: the process still runs 10 s after its window was closed"
+  kill "$wine_pid" 2>/dev/null || true
   wine_pid=""
-  pass "closing the window ended the process"
-else
-  fail "the process still runs 10 s after closing its window"
-fi
+}
+
+# Each way of pressing from a fresh start, so that each press must turn
+# the pastry into a card.
+for run in "${runs[@]}"; do
+  if start_program "$run"; then
+    [ "$run" = window ] || press "$run"
+    close_program "$run"
+  else
+    [ -n "$wine_pid" ] && kill "$wine_pid" 2>/dev/null
+    wine_pid=""
+  fi
+  wineserver -w
+done
 
 echo "wine-smoke: $faults faults"
 [ "$faults" -eq 0 ]

@@ -4,7 +4,10 @@ header, the five resources, the version block field by field, the icon
 group and the three icon images, whose pixels must be those of the text
 grids and must draw what the icon is meant to show.
 
-usage: check_exe.py TARVEL_EXE ICON_DIR
+usage: check_exe.py TARVEL_EXE ICON_DIR [WINDOW_STREAM]
+
+With WINDOW_STREAM (the host build's window description), the executable
+must carry exactly that stream, once, in a section of initialised data.
 """
 import struct
 import sys
@@ -286,10 +289,25 @@ def check_mono_matches(mono, colour):
            "2-colour icon against the 16-colour one in black and white")
 
 
+def check_stream(pe, path):
+    stream = open(path, "rb").read()
+    found = []
+    for section in pe.sections:
+        data = section.get_data()
+        at = data.find(stream)
+        while at >= 0:
+            found.append(section.Name.rstrip(b"\0").decode())
+            at = data.find(stream, at + 1)
+    check(len(stream) > 0, "the window description stream is empty")
+    expect(found, [".rdata"], "sections that carry the window description stream")
+
+
 def main():
     exe, icon_dir = sys.argv[1], sys.argv[2]
     pe = pefile.PE(exe)
     check_header(pe)
+    if len(sys.argv) > 3:
+        check_stream(pe, sys.argv[3])
     found = read_resources(pe)
     check_resources(found)
     if (16, 1, 1033) in found:

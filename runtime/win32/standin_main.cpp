@@ -1,5 +1,5 @@
-// Stand-in entry of the Windows executable: opens the fixed window until
-// the window layer is built on the portable window builder.
+// Stand-in entry of the Windows executable until the portable window
+// model is in the tree: opens the fixed window, empty.
 #include <windows.h>
 
 namespace {
