@@ -1,7 +1,7 @@
 # The Debian packages the project needs, by purpose, and the one function
 # that installs whichever of them are missing. Sourced by the other scripts.
 
-BUILD_PACKAGES=(cmake g++ make pkg-config libgtest-dev)
+BUILD_PACKAGES=(cmake g++ make pkg-config libgtest-dev libcairo2-dev libfreetype-dev libgif-dev libjpeg-dev fonts-dejavu-core)
 
 ensure_packages() {
   local missing=() p

@@ -1,0 +1,287 @@
+// Median-cut quantiser with fixed black, white and transparent entries.
+#include "quantise.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <limits>
+
+namespace assets {
+
+namespace {
+
+constexpr int kFirstFree = 2;
+constexpr int kLastFree = 254;
+constexpr int kFreeCount = kLastFree - kFirstFree + 1;  // 253
+
+using Packed = std::uint32_t;  // 0x00RRGGBB
+
+Packed Pack(const std::uint8_t* p) {
+  return (Packed{p[0]} << 16) | (Packed{p[1]} << 8) | Packed{p[2]};
+}
+
+int Channel(Packed c, int axis) { return static_cast<int>((c >> (16 - 8 * axis)) & 0xFF); }
+
+Rgb Unpack(Packed c) {
+  return Rgb{static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
+             static_cast<std::uint8_t>(c)};
+}
+
+int Distance(Rgb a, Rgb b) {
+  const int dr = a.r - b.r, dg = a.g - b.g, db = a.b - b.b;
+  return dr * dr + dg * dg + db * db;
+}
+
+struct ColourCount {
+  Packed colour;
+  std::uint32_t count;
+};
+
+// A box of the median cut: a range of the histogram with its statistics.
+struct Box {
+  std::size_t begin = 0, end = 0;
+  double spread = 0;  // sum of squared deviations over the three channels
+  int axis = 0;       // the channel with the largest deviation
+  Rgb mean{};
+};
+
+Box MakeBox(const std::vector<ColourCount>& hist, std::size_t begin, std::size_t end) {
+  Box box{begin, end};
+  double n = 0, sum[3] = {0, 0, 0}, sq[3] = {0, 0, 0};
+  for (std::size_t i = begin; i < end; ++i) {
+    const double w = hist[i].count;
+    n += w;
+    for (int a = 0; a < 3; ++a) {
+      const double v = Channel(hist[i].colour, a);
+      sum[a] += w * v;
+      sq[a] += w * v * v;
+    }
+  }
+  double best = -1;
+  std::uint8_t mean[3];
+  for (int a = 0; a < 3; ++a) {
+    const double dev = sq[a] - sum[a] * sum[a] / n;
+    box.spread += dev;
+    if (dev > best) {
+      best = dev;
+      box.axis = a;
+    }
+    mean[a] = static_cast<std::uint8_t>(std::clamp(static_cast<int>(sum[a] / n + 0.5), 0, 255));
+  }
+  box.mean = Rgb{mean[0], mean[1], mean[2]};
+  return box;
+}
+
+// Splits `box` at the weighted median of its widest channel.
+std::pair<Box, Box> Split(std::vector<ColourCount>& hist, const Box& box) {
+  const int axis = box.axis;
+  auto first = hist.begin() + static_cast<std::ptrdiff_t>(box.begin);
+  auto last = hist.begin() + static_cast<std::ptrdiff_t>(box.end);
+  std::sort(first, last, [axis](const ColourCount& a, const ColourCount& b) {
+    const int ca = Channel(a.colour, axis), cb = Channel(b.colour, axis);
+    return ca != cb ? ca < cb : a.colour < b.colour;
+  });
+  std::uint64_t total = 0;
+  for (auto it = first; it != last; ++it) total += it->count;
+  std::uint64_t running = 0;
+  std::size_t cut = box.begin + 1;
+  for (std::size_t i = box.begin; i + 1 < box.end; ++i) {
+    running += hist[i].count;
+    cut = i + 1;
+    if (2 * running >= total) break;
+  }
+  return {MakeBox(hist, box.begin, cut), MakeBox(hist, cut, box.end)};
+}
+
+std::vector<Rgb> MedianCut(std::vector<ColourCount> hist) {
+  std::vector<Box> boxes;
+  if (hist.empty()) return {};
+  boxes.push_back(MakeBox(hist, 0, hist.size()));
+  while (boxes.size() < kFreeCount) {
+    std::size_t pick = boxes.size();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+      if (boxes[i].end - boxes[i].begin >= 2 &&
+          (pick == boxes.size() || boxes[i].spread > boxes[pick].spread))
+        pick = i;
+    if (pick == boxes.size()) break;
+    auto [low, high] = Split(hist, boxes[pick]);
+    boxes[pick] = low;
+    boxes.push_back(high);
+  }
+  std::vector<Rgb> colours;
+  for (const Box& b : boxes) colours.push_back(b.mean);
+  return colours;
+}
+
+// Nearest free entry for a colour, remembered per colour.
+class NearestEntry {
+ public:
+  NearestEntry(const std::array<Rgb, 256>& palette, int used)
+      : palette_(palette), used_(used), cache_(std::size_t{1} << 24, 0) {}
+
+  std::uint8_t operator()(Rgb c) {
+    const std::size_t key = (std::size_t{c.r} << 16) | (std::size_t{c.g} << 8) | c.b;
+    if (cache_[key] != 0) return cache_[key];
+    int best = kFirstFree, best_d = std::numeric_limits<int>::max();
+    for (int e = kFirstFree; e < kFirstFree + used_; ++e) {
+      const int d = Distance(c, palette_[static_cast<std::size_t>(e)]);
+      if (d < best_d) {
+        best_d = d;
+        best = e;
+      }
+    }
+    cache_[key] = static_cast<std::uint8_t>(best);
+    return cache_[key];
+  }
+
+ private:
+  const std::array<Rgb, 256>& palette_;
+  int used_;
+  std::vector<std::uint8_t> cache_;  // 0: not yet known (0 is never a free entry)
+};
+
+// Codes every pixel, with Floyd-Steinberg error diffusion at the given share.
+void MapPixels(const Raster& raster, int used, int dither, IndexedPicture& out) {
+  NearestEntry nearest(out.palette, used);
+  const int w = raster.width;
+  std::vector<int> err(static_cast<std::size_t>(w + 2) * 3, 0), next(err.size(), 0);
+  for (int y = 0; y < raster.height; ++y) {
+    std::fill(next.begin(), next.end(), 0);
+    for (int x = 0; x < w; ++x) {
+      const std::uint8_t* p = raster.at(x, y);
+      std::uint8_t& index = out.indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)];
+      if (p[3] < 128) { index = kTransparentEntry; continue; }
+      const Packed packed = Pack(p);
+      if (packed == 0x000000) { index = kBlackEntry; continue; }
+      if (packed == 0xFFFFFF) { index = kWhiteEntry; continue; }
+      const std::size_t slot = static_cast<std::size_t>(x + 1) * 3;
+      int adjusted[3];
+      for (int a = 0; a < 3; ++a)
+        adjusted[a] = std::clamp(p[a] + (err[slot + static_cast<std::size_t>(a)] + 128) / 256, 0, 255);
+      const Rgb want{static_cast<std::uint8_t>(adjusted[0]), static_cast<std::uint8_t>(adjusted[1]),
+                     static_cast<std::uint8_t>(adjusted[2])};
+      index = dither > 0 ? nearest(want) : nearest(Unpack(packed));
+      if (dither == 0) continue;
+      const Rgb got = out.palette[index];
+      const int got_c[3] = {got.r, got.g, got.b};
+      for (int a = 0; a < 3; ++a) {
+        const int e = (adjusted[a] - got_c[a]) * dither;  // in 1/256ths
+        const std::size_t c = static_cast<std::size_t>(a);
+        err[slot + 3 + c] += e * 7;
+        next[slot - 3 + c] += e * 3;
+        next[slot + c] += e * 5;
+        next[slot + 3 + c] += e * 1;
+      }
+    }
+    std::swap(err, next);
+  }
+}
+
+// Puts every unused entry to work. Entry 0 or 1, where unused, takes the
+// darkest or lightest opaque pixel. A free entry that is unused splits the
+// most used free entry: the donor's pixel farthest from the donor's colour
+// gives the new entry its colour, and every donor pixel nearer to that colour
+// than to the donor's moves with it.
+void FillUnused(const Raster& raster, IndexedPicture& out) {
+  const std::size_t n = out.indices.size();
+  std::vector<std::vector<std::uint32_t>> members(256);
+  for (std::size_t i = 0; i < n; ++i) members[out.indices[i]].push_back(static_cast<std::uint32_t>(i));
+  auto colour_of = [&](std::uint32_t i) { return Unpack(Pack(raster.rgba.data() + std::size_t{i} * 4)); };
+  auto move = [&](std::uint32_t pixel, int to) {
+    auto& from = members[out.indices[pixel]];
+    from.erase(std::find(from.begin(), from.end(), pixel));
+    out.indices[pixel] = static_cast<std::uint8_t>(to);
+    members[static_cast<std::size_t>(to)].push_back(pixel);
+  };
+
+  for (int fixed : {kBlackEntry, kWhiteEntry}) {
+    if (!members[static_cast<std::size_t>(fixed)].empty()) continue;
+    const Rgb target = out.palette[static_cast<std::size_t>(fixed)];
+    std::uint32_t best = 0;
+    int best_d = std::numeric_limits<int>::max();
+    for (int e = kFirstFree; e <= kLastFree; ++e)
+      for (std::uint32_t i : members[static_cast<std::size_t>(e)]) {
+        const int d = Distance(colour_of(i), target);
+        if (d < best_d || (d == best_d && i < best)) { best_d = d; best = i; }
+      }
+    move(best, fixed);
+  }
+
+  for (int e = kFirstFree; e <= kLastFree; ++e) {
+    if (!members[static_cast<std::size_t>(e)].empty()) continue;
+    std::size_t donor = 0;
+    for (std::size_t d = kFirstFree; d <= kLastFree; ++d)
+      if (members[d].size() > members[donor].size() || (donor < kFirstFree && members[d].size() >= 2)) donor = d;
+    if (members[donor].size() < 2)
+      for (std::size_t d : {std::size_t{kWhiteEntry}, std::size_t{kBlackEntry}})
+        if (members[d].size() > members[donor].size()) donor = d;
+    auto& from = members[donor];
+    const Rgb base = out.palette[donor];
+    std::uint32_t far = from.back();
+    int far_d = -1;
+    for (std::uint32_t i : from) {
+      const int d = Distance(colour_of(i), base);
+      if (d > far_d) { far_d = d; far = i; }
+    }
+    const Rgb split = colour_of(far);
+    out.palette[static_cast<std::size_t>(e)] = split;
+    if (far_d == 0) {  // a donor of one colour gives up one pixel
+      move(far, e);
+      continue;
+    }
+    std::vector<std::uint32_t> stay;
+    for (std::uint32_t i : from) {
+      const Rgb c = colour_of(i);
+      if (Distance(c, split) < Distance(c, base)) {
+        out.indices[i] = static_cast<std::uint8_t>(e);
+        members[static_cast<std::size_t>(e)].push_back(i);
+      } else {
+        stay.push_back(i);
+      }
+    }
+    from = std::move(stay);
+  }
+}
+
+}  // namespace
+
+std::variant<IndexedPicture, QuantiseError> Quantise(const Raster& raster, const QuantiseOptions& options) {
+  if (raster.width <= 0 || raster.height <= 0 ||
+      raster.rgba.size() != static_cast<std::size_t>(raster.width) * static_cast<std::size_t>(raster.height) * 4)
+    return QuantiseError{"the raster is empty or its size does not match its pixels"};
+
+  std::vector<Packed> colours;
+  std::size_t opaque = 0, transparent = 0;
+  for (std::size_t i = 0; i < raster.rgba.size(); i += 4) {
+    const std::uint8_t* p = raster.rgba.data() + i;
+    if (p[3] < 128) { ++transparent; continue; }
+    ++opaque;
+    const Packed c = Pack(p);
+    if (c != 0x000000 && c != 0xFFFFFF) colours.push_back(c);
+  }
+  if (transparent == 0) return QuantiseError{"the picture has no transparent pixel"};
+  if (opaque < 255) return QuantiseError{"the picture has fewer than 255 opaque pixels"};
+
+  std::sort(colours.begin(), colours.end());
+  std::vector<ColourCount> hist;
+  for (Packed c : colours) {
+    if (!hist.empty() && hist.back().colour == c) ++hist.back().count;
+    else hist.push_back({c, 1});
+  }
+
+  IndexedPicture out;
+  out.width = raster.width;
+  out.height = raster.height;
+  out.indices.assign(static_cast<std::size_t>(raster.width) * static_cast<std::size_t>(raster.height), 0);
+  out.palette.fill(Rgb{255, 255, 255});
+  out.palette[kBlackEntry] = Rgb{0, 0, 0};
+
+  const std::vector<Rgb> chosen = MedianCut(std::move(hist));
+  for (std::size_t i = 0; i < chosen.size(); ++i) out.palette[kFirstFree + i] = chosen[i];
+  if (chosen.empty()) out.palette[kFirstFree] = Rgb{255, 255, 255};  // only black and white: entry 2 is a spare white
+  const int used = std::max(1, static_cast<int>(chosen.size()));
+  MapPixels(raster, used, std::clamp(options.dither_sixteenths, 0, 16), out);
+  FillUnused(raster, out);
+  return out;
+}
+
+}  // namespace assets
