@@ -30,7 +30,8 @@ double Along(Point a, Point b, double x, double y) {
 
 // The card's paper: white, with a grey shade inside the top and left edges
 // and a thin grey line down the upper half of the right edge.
-std::uint8_t PaperGrey(int x, int y) {
+std::uint8_t PaperGrey(int px, int py) {
+  const double x = px + 0.5, y = py + 0.5;  // the pixel's centre
   const Point tl = kCardCorners[0], tr = kCardCorners[1], br = kCardCorners[2], bl = kCardCorners[3];
   constexpr double kShadeWidth = 5.5, kShadeDepth = 95;
   double grey = 255;

@@ -7,7 +7,8 @@ bool InsideCard(int x, int y) {
   // Clockwise on screen (y down): inside is to the right of every edge.
   for (std::size_t i = 0; i < kCardCorners.size(); ++i) {
     const Point a = kCardCorners[i], b = kCardCorners[(i + 1) % kCardCorners.size()];
-    const double cross = (b.x - a.x) * (y - a.y) - (b.y - a.y) * (x - a.x);
+    const double px = x + 0.5, py = y + 0.5;
+    const double cross = (b.x - a.x) * (py - a.y) - (b.y - a.y) * (px - a.x);
     if (cross < 0) return false;
   }
   return true;

@@ -17,7 +17,7 @@ struct Point {
 
 // The card's corners in picture pixels, clockwise from the top-left. The
 // card's outline is the polygon through them; a pixel belongs to the card
-// when its top-left point lies inside.
+// when its centre lies inside (on the outline counts as inside).
 inline constexpr std::array<Point, 4> kCardCorners = {{{9, 35}, {169, 14}, {189, 164}, {28, 184}}};
 
 // The card's own frame: origin at the mean of the corners, x along the top
@@ -28,7 +28,12 @@ inline constexpr double kCardTiltDegrees = 7.35;  // counter-clockwise
 inline constexpr double kCardHalfWidth = 80.9;
 inline constexpr double kCardHalfHeight = 75.4;
 
+// Whether pixel (x, y) belongs to the card.
 bool InsideCard(int x, int y);
+
+// The widest line of a wish, in pixels: wider lines are set a little
+// narrower so that they stay inside the chain of small sprigs.
+inline constexpr double kWishMaxWidth = 118;
 
 struct Wish {
   std::array<std::string_view, 4> lines;  // UTF-8; unused lines empty

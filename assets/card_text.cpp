@@ -53,8 +53,13 @@ void DrawWish(cairo_t* cr, const Wish& wish) {
   for (int i = 0; i < n; ++i) {
     const std::string line(wish.lines[static_cast<std::size_t>(i)]);
     const cairo_text_extents_t e = Extents(cr, line);
-    cairo_move_to(cr, -(e.x_bearing + e.width / 2), first_baseline + pitch * i);
+    const double squeeze = e.width > kWishMaxWidth ? kWishMaxWidth / e.width : 1.0;
+    cairo_save(cr);
+    cairo_translate(cr, 0, first_baseline + pitch * i);
+    cairo_scale(cr, squeeze, 1);
+    cairo_move_to(cr, -(e.x_bearing + e.width / 2), 0);
     cairo_show_text(cr, line.c_str());
+    cairo_restore(cr);
   }
   cairo_restore(cr);
 }
