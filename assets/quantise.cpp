@@ -206,6 +206,9 @@ void FillUnused(const Raster& raster, IndexedPicture& out) {
     move(best, fixed);
   }
 
+  // Largest distance of an entry's pixels from its colour, kept while its
+  // pixels stay the same (-1: not known).
+  std::vector<int> spread(256, -1);
   for (int e = kFirstFree; e <= kLastFree; ++e) {
     if (!members[static_cast<std::size_t>(e)].empty()) continue;
     std::size_t donor = 0;
@@ -216,29 +219,38 @@ void FillUnused(const Raster& raster, IndexedPicture& out) {
         if (members[d].size() > members[donor].size()) donor = d;
     auto& from = members[donor];
     const Rgb base = out.palette[donor];
+    auto& to = members[static_cast<std::size_t>(e)];
     std::uint32_t far = from.back();
-    int far_d = -1;
-    for (std::uint32_t i : from) {
-      const int d = Distance(colour_of(i), base);
-      if (d > far_d) { far_d = d; far = i; }
+    if (spread[donor] != 0) {
+      int far_d = -1;
+      for (std::uint32_t i : from) {
+        const int d = Distance(colour_of(i), base);
+        if (d > far_d) { far_d = d; far = i; }
+      }
+      spread[donor] = far_d;
+    }
+    if (spread[donor] == 0) {  // a donor of one colour gives up one pixel
+      out.palette[static_cast<std::size_t>(e)] = base;
+      out.indices[from.back()] = static_cast<std::uint8_t>(e);
+      to.push_back(from.back());
+      from.pop_back();
+      spread[static_cast<std::size_t>(e)] = 0;
+      continue;
     }
     const Rgb split = colour_of(far);
     out.palette[static_cast<std::size_t>(e)] = split;
-    if (far_d == 0) {  // a donor of one colour gives up one pixel
-      move(far, e);
-      continue;
-    }
     std::vector<std::uint32_t> stay;
     for (std::uint32_t i : from) {
       const Rgb c = colour_of(i);
       if (Distance(c, split) < Distance(c, base)) {
         out.indices[i] = static_cast<std::uint8_t>(e);
-        members[static_cast<std::size_t>(e)].push_back(i);
+        to.push_back(i);
       } else {
         stay.push_back(i);
       }
     }
     from = std::move(stay);
+    spread[donor] = -1;
   }
 }
 
