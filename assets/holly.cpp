@@ -131,14 +131,14 @@ void LargeSprig(cairo_t* cr) {
 // A small sprig centred at (x, y); (tx, ty) runs along the chain and
 // (ox, oy) points out towards the card's edge.
 void SmallSprig(cairo_t* cr, double x, double y, double tx, double ty, double ox, double oy) {
-  constexpr double kLength = 7.4, kWidth = 4.6, kLean = 0.32, kGap = 0.8;
+  constexpr double kLength = 8.2, kWidth = 5.0, kLean = 0.4, kGap = 0.9;
   for (int dir : {-1, 1}) {
     const double ax = dir * tx + kLean * ox, ay = dir * ty + kLean * oy;
     const double norm = std::hypot(ax, ay);
     const double bx = x + dir * tx * kGap, by = y + dir * ty * kGap;
     Leaf(cr, bx, by, bx + ax / norm * kLength, by + ay / norm * kLength, kWidth, false);
   }
-  constexpr double kRadius = 2.1, kInward = 1.4, kApart = 1.75;
+  constexpr double kRadius = 1.95, kInward = 1.3, kApart = 1.7;
   for (int dir : {-1, 1})
     Berry(cr, x - ox * kInward + dir * tx * kApart, y - oy * kInward + dir * ty * kApart, kRadius);
 }
