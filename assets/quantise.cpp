@@ -71,24 +71,30 @@ Box MakeBox(const std::vector<ColourCount>& hist, std::size_t begin, std::size_t
   return box;
 }
 
-// Splits `box` at the weighted median of its widest channel.
+// Splits `box` at the weighted median of its widest channel: colours up to
+// the median value go to one side, the rest to the other, both non-empty.
 std::pair<Box, Box> Split(std::vector<ColourCount>& hist, const Box& box) {
   const int axis = box.axis;
-  auto first = hist.begin() + static_cast<std::ptrdiff_t>(box.begin);
-  auto last = hist.begin() + static_cast<std::ptrdiff_t>(box.end);
-  std::sort(first, last, [axis](const ColourCount& a, const ColourCount& b) {
-    const int ca = Channel(a.colour, axis), cb = Channel(b.colour, axis);
-    return ca != cb ? ca < cb : a.colour < b.colour;
-  });
+  std::array<std::uint64_t, 256> weight{};
   std::uint64_t total = 0;
-  for (auto it = first; it != last; ++it) total += it->count;
-  std::uint64_t running = 0;
-  std::size_t cut = box.begin + 1;
-  for (std::size_t i = box.begin; i + 1 < box.end; ++i) {
-    running += hist[i].count;
-    cut = i + 1;
+  int lowest = 255, highest = 0;
+  for (std::size_t i = box.begin; i < box.end; ++i) {
+    const int v = Channel(hist[i].colour, axis);
+    weight[static_cast<std::size_t>(v)] += hist[i].count;
+    total += hist[i].count;
+    lowest = std::min(lowest, v);
+    highest = std::max(highest, v);
+  }
+  int median = lowest;
+  for (std::uint64_t running = 0; median < highest; ++median) {
+    running += weight[static_cast<std::size_t>(median)];
     if (2 * running >= total) break;
   }
+  if (median >= highest) median = highest - 1;  // keep the highest value on the upper side
+  auto first = hist.begin() + static_cast<std::ptrdiff_t>(box.begin);
+  auto last = hist.begin() + static_cast<std::ptrdiff_t>(box.end);
+  const auto middle = std::partition(first, last, [axis, median](const ColourCount& c) { return Channel(c.colour, axis) <= median; });
+  const std::size_t cut = static_cast<std::size_t>(middle - hist.begin());
   return {MakeBox(hist, box.begin, cut), MakeBox(hist, cut, box.end)};
 }
 
@@ -112,22 +118,40 @@ std::vector<Rgb> MedianCut(std::vector<ColourCount> hist) {
   return colours;
 }
 
-// Nearest free entry for a colour, remembered per colour.
+// Nearest free entry for a colour, remembered per colour. The entries are
+// searched outwards in order of red, stopping once red alone is too far.
 class NearestEntry {
  public:
   NearestEntry(const std::array<Rgb, 256>& palette, int used)
-      : palette_(palette), used_(used), cache_(std::size_t{1} << 24, 0) {}
+      : palette_(palette), cache_(std::size_t{1} << 24, 0) {
+    for (int e = kFirstFree; e < kFirstFree + used; ++e) by_red_.push_back(static_cast<std::uint8_t>(e));
+    std::stable_sort(by_red_.begin(), by_red_.end(),
+                     [&](std::uint8_t a, std::uint8_t b) { return palette_[a].r < palette_[b].r; });
+  }
 
   std::uint8_t operator()(Rgb c) {
     const std::size_t key = (std::size_t{c.r} << 16) | (std::size_t{c.g} << 8) | c.b;
     if (cache_[key] != 0) return cache_[key];
-    int best = kFirstFree, best_d = std::numeric_limits<int>::max();
-    for (int e = kFirstFree; e < kFirstFree + used_; ++e) {
-      const int d = Distance(c, palette_[static_cast<std::size_t>(e)]);
-      if (d < best_d) {
+    const auto start = std::lower_bound(by_red_.begin(), by_red_.end(), c.r,
+                                        [&](std::uint8_t e, std::uint8_t r) { return palette_[e].r < r; });
+    int best = by_red_.front(), best_d = std::numeric_limits<int>::max();
+    auto consider = [&](std::uint8_t e) {
+      const int d = Distance(c, palette_[e]);
+      if (d < best_d || (d == best_d && e < best)) {
         best_d = d;
         best = e;
       }
+    };
+    for (auto it = start; it != by_red_.end(); ++it) {
+      const int dr = palette_[*it].r - c.r;
+      if (dr * dr > best_d) break;
+      consider(*it);
+    }
+    for (auto it = start; it != by_red_.begin();) {
+      --it;
+      const int dr = c.r - palette_[*it].r;
+      if (dr * dr > best_d) break;
+      consider(*it);
     }
     cache_[key] = static_cast<std::uint8_t>(best);
     return cache_[key];
@@ -135,8 +159,8 @@ class NearestEntry {
 
  private:
   const std::array<Rgb, 256>& palette_;
-  int used_;
-  std::vector<std::uint8_t> cache_;  // 0: not yet known (0 is never a free entry)
+  std::vector<std::uint8_t> by_red_;  // the free entries in use, by red
+  std::vector<std::uint8_t> cache_;   // 0: not yet known (0 is never a free entry)
 };
 
 // Codes every pixel, with Floyd-Steinberg error diffusion at the given share.
