@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <limits>
 
+#include "median_cut.h"
+
 namespace assets {
 
 namespace {
@@ -12,111 +14,6 @@ namespace {
 constexpr int kFirstFree = 2;
 constexpr int kLastFree = 254;
 constexpr int kFreeCount = kLastFree - kFirstFree + 1;  // 253
-
-using Packed = std::uint32_t;  // 0x00RRGGBB
-
-Packed Pack(const std::uint8_t* p) {
-  return (Packed{p[0]} << 16) | (Packed{p[1]} << 8) | Packed{p[2]};
-}
-
-int Channel(Packed c, int axis) { return static_cast<int>((c >> (16 - 8 * axis)) & 0xFF); }
-
-Rgb Unpack(Packed c) {
-  return Rgb{static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
-             static_cast<std::uint8_t>(c)};
-}
-
-int Distance(Rgb a, Rgb b) {
-  const int dr = a.r - b.r, dg = a.g - b.g, db = a.b - b.b;
-  return dr * dr + dg * dg + db * db;
-}
-
-struct ColourCount {
-  Packed colour;
-  std::uint32_t count;
-};
-
-// A box of the median cut: a range of the histogram with its statistics.
-struct Box {
-  std::size_t begin = 0, end = 0;
-  double spread = 0;  // sum of squared deviations over the three channels
-  int axis = 0;       // the channel with the largest deviation
-  Rgb mean{};
-};
-
-Box MakeBox(const std::vector<ColourCount>& hist, std::size_t begin, std::size_t end) {
-  Box box{begin, end};
-  double n = 0, sum[3] = {0, 0, 0}, sq[3] = {0, 0, 0};
-  for (std::size_t i = begin; i < end; ++i) {
-    const double w = hist[i].count;
-    n += w;
-    for (int a = 0; a < 3; ++a) {
-      const double v = Channel(hist[i].colour, a);
-      sum[a] += w * v;
-      sq[a] += w * v * v;
-    }
-  }
-  double best = -1;
-  std::uint8_t mean[3];
-  for (int a = 0; a < 3; ++a) {
-    const double dev = sq[a] - sum[a] * sum[a] / n;
-    box.spread += dev;
-    if (dev > best) {
-      best = dev;
-      box.axis = a;
-    }
-    mean[a] = static_cast<std::uint8_t>(std::clamp(static_cast<int>(sum[a] / n + 0.5), 0, 255));
-  }
-  box.mean = Rgb{mean[0], mean[1], mean[2]};
-  return box;
-}
-
-// Splits `box` at the weighted median of its widest channel: colours up to
-// the median value go to one side, the rest to the other, both non-empty.
-std::pair<Box, Box> Split(std::vector<ColourCount>& hist, const Box& box) {
-  const int axis = box.axis;
-  std::array<std::uint64_t, 256> weight{};
-  std::uint64_t total = 0;
-  int lowest = 255, highest = 0;
-  for (std::size_t i = box.begin; i < box.end; ++i) {
-    const int v = Channel(hist[i].colour, axis);
-    weight[static_cast<std::size_t>(v)] += hist[i].count;
-    total += hist[i].count;
-    lowest = std::min(lowest, v);
-    highest = std::max(highest, v);
-  }
-  int median = lowest;
-  for (std::uint64_t running = 0; median < highest; ++median) {
-    running += weight[static_cast<std::size_t>(median)];
-    if (2 * running >= total) break;
-  }
-  if (median >= highest) median = highest - 1;  // keep the highest value on the upper side
-  auto first = hist.begin() + static_cast<std::ptrdiff_t>(box.begin);
-  auto last = hist.begin() + static_cast<std::ptrdiff_t>(box.end);
-  const auto middle = std::partition(first, last, [axis, median](const ColourCount& c) { return Channel(c.colour, axis) <= median; });
-  const std::size_t cut = static_cast<std::size_t>(middle - hist.begin());
-  return {MakeBox(hist, box.begin, cut), MakeBox(hist, cut, box.end)};
-}
-
-std::vector<Rgb> MedianCut(std::vector<ColourCount> hist) {
-  std::vector<Box> boxes;
-  if (hist.empty()) return {};
-  boxes.push_back(MakeBox(hist, 0, hist.size()));
-  while (boxes.size() < kFreeCount) {
-    std::size_t pick = boxes.size();
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-      if (boxes[i].end - boxes[i].begin >= 2 &&
-          (pick == boxes.size() || boxes[i].spread > boxes[pick].spread))
-        pick = i;
-    if (pick == boxes.size()) break;
-    auto [low, high] = Split(hist, boxes[pick]);
-    boxes[pick] = low;
-    boxes.push_back(high);
-  }
-  std::vector<Rgb> colours;
-  for (const Box& b : boxes) colours.push_back(b.mean);
-  return colours;
-}
 
 // Nearest free entry for a colour, remembered per colour. The entries are
 // searched outwards in order of red, stopping once red alone is too far.
@@ -174,7 +71,7 @@ void MapPixels(const Raster& raster, int used, int dither, IndexedPicture& out) 
       const std::uint8_t* p = raster.at(x, y);
       std::uint8_t& index = out.indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)];
       if (p[3] < 128) { index = kTransparentEntry; continue; }
-      const Packed packed = Pack(p);
+      const PackedRgb packed = Pack(p);
       if (packed == 0x000000) { index = kBlackEntry; continue; }
       if (packed == 0xFFFFFF) { index = kWhiteEntry; continue; }
       const std::size_t slot = static_cast<std::size_t>(x + 1) * 3;
@@ -285,13 +182,13 @@ std::variant<IndexedPicture, QuantiseError> Quantise(const Raster& raster, const
       raster.rgba.size() != static_cast<std::size_t>(raster.width) * static_cast<std::size_t>(raster.height) * 4)
     return QuantiseError{"the raster is empty or its size does not match its pixels"};
 
-  std::vector<Packed> colours;
+  std::vector<PackedRgb> colours;
   std::size_t opaque = 0, transparent = 0;
   for (std::size_t i = 0; i < raster.rgba.size(); i += 4) {
     const std::uint8_t* p = raster.rgba.data() + i;
     if (p[3] < 128) { ++transparent; continue; }
     ++opaque;
-    const Packed c = Pack(p);
+    const PackedRgb c = Pack(p);
     if (c != 0x000000 && c != 0xFFFFFF) colours.push_back(c);
   }
   if (transparent == 0) return QuantiseError{"the picture has no transparent pixel"};
@@ -299,7 +196,7 @@ std::variant<IndexedPicture, QuantiseError> Quantise(const Raster& raster, const
 
   std::sort(colours.begin(), colours.end());
   std::vector<ColourCount> hist;
-  for (Packed c : colours) {
+  for (PackedRgb c : colours) {
     if (!hist.empty() && hist.back().colour == c) ++hist.back().count;
     else hist.push_back({c, 1});
   }
@@ -311,7 +208,7 @@ std::variant<IndexedPicture, QuantiseError> Quantise(const Raster& raster, const
   out.palette.fill(Rgb{255, 255, 255});
   out.palette[kBlackEntry] = Rgb{0, 0, 0};
 
-  const std::vector<Rgb> chosen = MedianCut(std::move(hist));
+  const std::vector<Rgb> chosen = MedianCut(std::move(hist), kFreeCount);
   for (std::size_t i = 0; i < chosen.size(); ++i) out.palette[kFirstFree + i] = chosen[i];
   if (chosen.empty()) out.palette[kFirstFree] = Rgb{255, 255, 255};  // only black and white: entry 2 is a spare white
   const int used = std::max(1, static_cast<int>(chosen.size()));

@@ -18,14 +18,10 @@
 #include <variant>
 #include <vector>
 
+#include "colour.h"
 #include "raster.h"
 
 namespace assets {
-
-struct Rgb {
-  std::uint8_t r = 0, g = 0, b = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
 
 inline constexpr int kBlackEntry = 0;
 inline constexpr int kWhiteEntry = 1;

@@ -1,87 +1,14 @@
-// Measured properties of the twenty cards, on the drawn rasters and on the
-// stored GIF files: the common outline and body, the holly, the wish.
+// Measured properties of the twenty cards that do not depend on the wish:
+// the common outline, the paper and its edges, the holly, and the stored
+// files' black and white entries.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
-#include <cmath>
 #include <map>
-#include <set>
 
-#include "card_frame.h"
-#include "drawings.h"
-#include "gif_reader.h"
-#include "stored_pictures.h"
+#include "card_fixture.h"
 
 namespace assets_test {
 namespace {
-
-constexpr int kSize = 200;
-constexpr std::size_t kPixels = kSize * kSize;
-using Colour = std::array<int, 3>;
-constexpr Colour kWhite = {255, 255, 255};
-constexpr Colour kGreen = {29, 124, 7};
-
-// Everything the tests look at, made once: the rasters, the stored files,
-// and the common card: each pixel's colour where all twenty agree, and the
-// paper's white where they do not (checked: every such pixel is white on
-// some card, so the wishes are all that differ).
-struct Cards {
-  std::array<assets::Raster, 20> drawn;
-  std::array<GifImage, 20> stored;
-  std::array<Colour, kPixels> common{};
-  std::vector<bool> varies = std::vector<bool>(kPixels, false);  // not the same on all twenty
-  std::vector<bool> paper_under_variation = std::vector<bool>(kPixels, true);
-  std::array<std::vector<bool>, 20> wish;  // pixels where a card differs from the common card
-  CardFrame frame;
-
-  Cards() {
-    for (int m = 0; m < 20; ++m) {
-      drawn[static_cast<std::size_t>(m)] = assets::DrawCard(m);
-      stored[static_cast<std::size_t>(m)] = ReadGif(ReadFile(PicturePath(CardName(m))));
-    }
-    for (const auto& r : drawn)
-      if (r.rgba.size() != kPixels * 4) return;
-    for (std::size_t i = 0; i < kPixels; ++i) {
-      const Colour first = ColourAt(0, i);
-      bool white_somewhere = false;
-      for (std::size_t m = 0; m < 20; ++m) {
-        const Colour c = ColourAt(m, i);
-        varies[i] = varies[i] || c != first || drawn[m].rgba[i * 4 + 3] != drawn[0].rgba[i * 4 + 3];
-        white_somewhere = white_somewhere || c == kWhite;
-      }
-      common[i] = varies[i] ? kWhite : first;
-      paper_under_variation[i] = !varies[i] || white_somewhere;
-    }
-    for (std::size_t m = 0; m < 20; ++m) {
-      wish[m].assign(kPixels, false);
-      for (std::size_t i = 0; i < kPixels; ++i) wish[m][i] = ColourAt(m, i) != common[i];
-    }
-  }
-  Colour ColourAt(std::size_t m, std::size_t i) const {
-    const auto& r = drawn[m].rgba;
-    return {r[i * 4], r[i * 4 + 1], r[i * 4 + 2]};
-  }
-  bool Opaque(std::size_t m, std::size_t i) const { return drawn[m].rgba[i * 4 + 3] >= 128; }
-  Colour StoredAt(std::size_t m, std::size_t i) const {
-    const auto& e = stored[m].palette[stored[m].indices[i]];
-    return {e[0], e[1], e[2]};
-  }
-};
-
-const Cards& All() {
-  static const Cards cards;
-  return cards;
-}
-
-// Share of green in a colour blended between white and the wish green.
-double GreenShare(const Colour& c) { return (255.0 - c[1]) / (255.0 - kGreen[1]); }
-
-int Farthest(const Colour& a, const Colour& b) {
-  int d = 0;
-  for (std::size_t k = 0; k < 3; ++k) d = std::max(d, std::abs(a[k] - b[k]));
-  return d;
-}
 
 TEST(CardOutline, SameTransparentPixelsOnEveryStoredCard) {
   const Cards& c = All();
@@ -323,92 +250,6 @@ TEST(CardHolly, TwentyFourSmallSprigsAndTwoLargeOnes) {
   EXPECT_GT(leaf, 1000u);
   EXPECT_GT(berry_red, 300u);
 }
-
-class CardWish : public testing::TestWithParam<WishMeasures> {};
-
-// The wish's ink: green blended into white, nothing else.
-TEST_P(CardWish, GreenLettersSmoothedIntoWhite) {
-  const Cards& c = All();
-  const std::size_t m = static_cast<std::size_t>(GetParam().member);
-  std::size_t full = 0;
-  for (std::size_t i = 0; i < kPixels; ++i) {
-    if (!c.wish[m][i]) continue;
-    const Colour p = c.ColourAt(m, i);
-    const double a = GreenShare(p);
-    Colour blend;
-    for (std::size_t k = 0; k < 3; ++k) blend[k] = static_cast<int>(std::lround(255 + (kGreen[k] - 255) * a));
-    EXPECT_LE(Farthest(p, blend), 3) << "pixel " << i << " is not white and green";
-    if (p == kGreen) ++full;
-    // Ink never lands on an ornament or the shaded edges: the common card is
-    // plain white all round it.
-    const int x = static_cast<int>(i % kSize), y = static_cast<int>(i / kSize);
-    for (int dy = -1; dy <= 1; ++dy)
-      for (int dx = -1; dx <= 1; ++dx)
-        ASSERT_EQ(c.common[static_cast<std::size_t>((y + dy) * kSize + x + dx)], kWhite)
-            << "wish pixel " << x << ", " << y << " touches an ornament";
-  }
-  EXPECT_GT(full, 20u) << "letters in full green";
-  // The stored file keeps the green.
-  std::size_t stored_green = 0;
-  for (std::size_t i = 0; i < kPixels; ++i)
-    if (c.wish[m][i] && Farthest(c.StoredAt(m, i), kGreen) <= 6) ++stored_green;
-  EXPECT_GT(stored_green, 20u);
-}
-
-// Lines, capital height and text block, measured along the card.
-TEST_P(CardWish, LinesCapitalAndBlockAsTabled) {
-  const Cards& c = All();
-  const CardFrame& f = c.frame;
-  const WishMeasures& w = GetParam();
-  const std::size_t m = static_cast<std::size_t>(w.member);
-  struct Ink {
-    double u, v;
-  };
-  std::vector<Ink> ink;
-  for (int y = 0; y < kSize; ++y)
-    for (int x = 0; x < kSize; ++x) {
-      const std::size_t i = static_cast<std::size_t>(y * kSize + x);
-      if (c.wish[m][i] && GreenShare(c.ColourAt(m, i)) >= 0.5) ink.push_back({f.U(x, y), f.V(x, y)});
-    }
-  ASSERT_FALSE(ink.empty());
-  double top = 1e9, bottom = -1e9, lo_u = 1e9, hi_u = -1e9;
-  for (const Ink& p : ink) {
-    top = std::min(top, p.v);
-    bottom = std::max(bottom, p.v);
-    lo_u = std::min(lo_u, p.u);
-    hi_u = std::max(hi_u, p.u);
-  }
-  EXPECT_NEAR(top, w.block_top, 2.5);
-  EXPECT_NEAR(bottom, w.block_bottom, 2.5);
-  EXPECT_NEAR((lo_u + hi_u) / 2, 0, 2.5) << "centred across the card";
-
-  // Lines: bands of ink along v separated by empty rows.
-  std::set<int> rows;
-  for (const Ink& p : ink) rows.insert(static_cast<int>(std::floor(p.v)));
-  int bands = 0, last = -1000;
-  for (int r : rows) {
-    if (r > last + 1) ++bands;
-    last = r;
-  }
-  EXPECT_EQ(bands, w.lines);
-
-  // The first capital: the ink of the first line's leftmost part.
-  double first_lo = 1e9;
-  for (const Ink& p : ink)
-    if (p.v < top + w.cap_height + 1) first_lo = std::min(first_lo, p.u);
-  double cap_top = 1e9, cap_bottom = -1e9;
-  for (const Ink& p : ink)
-    if (p.v < top + w.cap_height + 1 && p.u < first_lo + 0.4 * w.cap_height) {
-      cap_top = std::min(cap_top, p.v);
-      cap_bottom = std::max(cap_bottom, p.v);
-    }
-  EXPECT_NEAR(cap_bottom - cap_top + 1, w.cap_height, 1.5);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, CardWish, testing::ValuesIn(kWishMeasures),
-                         [](const testing::TestParamInfo<WishMeasures>& param_info) {
-                           return "card" + std::to_string(param_info.param.member);
-                         });
 
 }  // namespace
 }  // namespace assets_test
