@@ -2,6 +2,7 @@
 # that installs whichever of them are missing. Sourced by the other scripts.
 
 BUILD_PACKAGES=(cmake g++ make pkg-config libgtest-dev libcairo2-dev libfreetype-dev libgif-dev libjpeg-dev fonts-dejavu-core)
+FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
 ensure_packages() {
   local missing=() p
