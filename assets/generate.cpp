@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <variant>
 #include <vector>
@@ -20,26 +21,21 @@
 #include "gif_writer.h"
 #include "jpeg_writer.h"
 #include "quantise.h"
-#include "wish_font.h"
 
 namespace {
 
 using assets::Raster;
 namespace fs = std::filesystem;
 
-struct Failure {
-  std::string message;
-};
-
 void Save(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   out.close();
-  if (!out) throw Failure{"cannot write " + path.string()};
+  if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
 void Preview(const Raster& raster, const fs::path& path) {
-  if (!assets::WritePng(raster, path.string())) throw Failure{"cannot write " + path.string()};
+  if (!assets::WritePng(raster, path.string())) throw std::runtime_error("cannot write " + path.string());
 }
 
 // What the stored GIF shows: its entries painted back into a raster.
@@ -58,19 +54,19 @@ Raster Shown(const assets::IndexedPicture& picture) {
 }
 
 void StoreGif(const Raster& raster, int dither, const fs::path& dir, const std::string& name) {
-  if (raster.width == 0) throw Failure{"nothing drawn for " + name};
+  if (raster.width == 0) throw std::runtime_error("nothing drawn for " + name);
   auto quantised = assets::Quantise(raster, {dither});
-  if (auto* e = std::get_if<assets::QuantiseError>(&quantised)) throw Failure{name + ": " + e->message};
+  if (auto* e = std::get_if<assets::QuantiseError>(&quantised)) throw std::runtime_error(name + ": " + e->message);
   const auto& picture = std::get<assets::IndexedPicture>(quantised);
   auto file = assets::WriteGif(picture);
-  if (auto* e = std::get_if<assets::GifError>(&file)) throw Failure{name + ": " + e->message};
+  if (auto* e = std::get_if<assets::GifError>(&file)) throw std::runtime_error(name + ": " + e->message);
   Save(dir / (name + ".gif"), std::get<std::vector<std::uint8_t>>(file));
   Preview(Shown(picture), dir / "preview" / (name + ".png"));
 }
 
 void StoreJpeg(const Raster& raster, const fs::path& dir, const std::string& name) {
   auto file = assets::WriteJpeg(raster, assets::ExifBlock(raster.width, raster.height));
-  if (auto* e = std::get_if<assets::JpegError>(&file)) throw Failure{name + ": " + e->message};
+  if (auto* e = std::get_if<assets::JpegError>(&file)) throw std::runtime_error(name + ": " + e->message);
   Save(dir / (name + ".jpg"), std::get<std::vector<std::uint8_t>>(file));
   Preview(raster, dir / "preview" / (name + ".png"));
 }
@@ -100,14 +96,8 @@ int main(int argc, char** argv) {
   }
   try {
     Generate(argv[1]);
-  } catch (const Failure& f) {
-    std::fprintf(stderr, "tarvel_generate: %s\n", f.message.c_str());
-    return 1;
-  } catch (const assets::FontError& f) {
-    std::fprintf(stderr, "tarvel_generate: %s\n", f.message);
-    return 1;
-  } catch (const fs::filesystem_error& f) {
-    std::fprintf(stderr, "tarvel_generate: %s\n", f.what());
+  } catch (const std::runtime_error& e) {  // drawing, encoding and file errors alike
+    std::fprintf(stderr, "tarvel_generate: %s\n", e.what());
     return 1;
   }
   return 0;

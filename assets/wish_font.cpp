@@ -1,6 +1,8 @@
 // Loads the wish face from TARVEL_FONT_FILE, fixed at build time.
 #include "wish_font.h"
 
+#include <stdexcept>
+
 #include <cairo-ft.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -34,7 +36,7 @@ struct LoadedFace {
 cairo_font_face_t* WishFace() {
   // Kept for the process's life: Cairo's caches hold the face until exit.
   static const LoadedFace loaded;
-  if (loaded.error != nullptr) throw FontError{loaded.error};
+  if (loaded.error != nullptr) throw std::runtime_error(loaded.error);
   return loaded.cairo;
 }
 

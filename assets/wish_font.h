@@ -6,12 +6,8 @@
 
 namespace assets {
 
-// The face, loaded once for the process's life. Throws FontError when the
-// file cannot be loaded.
+// The face, loaded once for the process's life. Throws std::runtime_error
+// when the file cannot be loaded.
 cairo_font_face_t* WishFace();
-
-struct FontError {
-  const char* message;
-};
 
 }  // namespace assets

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <random>
 
@@ -334,6 +335,17 @@ TEST(Generator, SameBytesOnEveryRun) {
     EXPECT_EQ(ReadFile((dir / name).string()), stored) << name;
   }
   std::filesystem::remove_all(dir);
+}
+
+// A folder that cannot be made is reported as a failure, not passed over.
+TEST(Generator, FailsWhenItCannotWriteItsFolder) {
+  const std::filesystem::path file = std::filesystem::path(testing::TempDir()) / "tarvel_not_a_folder";
+  std::ofstream(file) << "x";
+  const std::string command =
+      std::string("\"") + TARVEL_GENERATOR + "\" \"" + (file / "pictures").string() + "\" 2>/dev/null";
+  const int status = std::system(command.c_str());
+  EXPECT_NE(status, 0);
+  std::filesystem::remove(file);
 }
 
 }  // namespace
