@@ -155,7 +155,14 @@ press() {
       xdotool key --window "$window" Return
       ;;
   esac
-  local changed white
+  local changed white before
+  # Before the press the slot is empty and the pastry shows through it.
+  before=$(white_share "$1-before")
+  if at_least 0.05 "$before"; then
+    pass "$1: before the press the pastry shows in the display slot ($before white)"
+  else
+    fail "$1: before the press the display slot is $before white, not the pastry"
+  fi
   for _ in $(seq 20); do
     sleep 0.2
     screenshot "$1-after"
