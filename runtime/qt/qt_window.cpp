@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include "x11_taskbar.h"
 
@@ -23,10 +24,14 @@ Qt::WindowFlags FlagsFor(const FormSettings& s) {
   return flags;
 }
 
-std::variant<std::unique_ptr<QtWindow>, RuntimeError> Wrap(
-    std::variant<std::unique_ptr<WindowInstance>, RuntimeError> opened) {
-  if (auto* error = std::get_if<RuntimeError>(&opened)) return *error;
-  return std::make_unique<QtWindow>(std::move(std::get<std::unique_ptr<WindowInstance>>(opened)));
+// Centres the window, frame and all, on the screen (the window has no
+// owner to centre on).
+void Centre(QWidget* w) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, w->frameGeometry().size(),
+                                           screen->availableGeometry());
+  w->move(placed.topLeft());
 }
 
 }  // namespace
@@ -37,13 +42,15 @@ double TwipsPerPixel() {
   return 1440.0 / (dpi > 0 ? dpi : 96.0);
 }
 
-std::variant<std::unique_ptr<QtWindow>, RuntimeError> QtWindow::Open(const ProgramHeader& program) {
-  return Wrap(OpenWindow(program));
-}
-
 std::variant<std::unique_ptr<QtWindow>, RuntimeError> QtWindow::Open(const WindowHeader& window,
                                                                     const Description& description) {
   return Wrap(OpenWindow(window, description));
+}
+
+std::variant<std::unique_ptr<QtWindow>, RuntimeError> Wrap(
+    std::variant<std::unique_ptr<WindowInstance>, RuntimeError> opened) {
+  if (auto* error = std::get_if<RuntimeError>(&opened)) return *error;
+  return std::make_unique<QtWindow>(std::move(std::get<std::unique_ptr<WindowInstance>>(opened)));
 }
 
 QtWindow::QtWindow(std::unique_ptr<WindowInstance> instance) : instance_(std::move(instance)) {
@@ -65,17 +72,14 @@ void QtWindow::Show() {
   FormWidget* w = widget_;
   const FormSettings& s = instance_->model().settings;
   const double scale = widget_->twipsPerPixel();
-  if (s.startUpPosition == 1 || s.startUpPosition == 2) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-      w->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, w->size(), screen->availableGeometry())
-                  .topLeft());
+  w->winId();  // the native window, before it is mapped: its frame is known now where the platform knows it
+  const bool centred = s.startUpPosition == 1 || s.startUpPosition == 2;
+  if (centred) {
+    Centre(w);
   } else if (s.startUpPosition == 0) {
     w->move(TwipsToPixels(s.client.left, scale), TwipsToPixels(s.client.top, scale));
   }
-  if (!s.showInTaskbar) {
-    w->winId();  // the native window, before it is mapped
-    SkipTaskbar(w);
-  }
+  if (!s.showInTaskbar) SkipTaskbar(w);
   // The focus goes to the control that takes it with the lowest tab index.
   CommandButton* first = nullptr;
   int firstTab = 0;
@@ -88,6 +92,7 @@ void QtWindow::Show() {
   if (first) first->setFocus(Qt::OtherFocusReason);
   ReportInMessageBox(w);
   w->show();
+  if (centred && w->frameGeometry().size() != w->size()) Centre(w);  // the frame is known once shown
   w->activateWindow();  // without a window manager nothing else activates it
 }
 

@@ -18,7 +18,8 @@ namespace vb::qt {
 
 class QtWindow {
  public:
-  // Opens the program's window from its table of windows.
+  // Opens the program's window from its table of windows (defined with
+  // the start routine, which alone reads the embedded stream).
   static std::variant<std::unique_ptr<QtWindow>, RuntimeError> Open(const ProgramHeader& program);
   // Opens a window from records already read.
   static std::variant<std::unique_ptr<QtWindow>, RuntimeError> Open(const WindowHeader& window,
@@ -36,6 +37,10 @@ class QtWindow {
   std::unique_ptr<WindowInstance> instance_;
   QPointer<FormWidget> widget_;
 };
+
+// The window opened, or the error that kept it from opening.
+std::variant<std::unique_ptr<QtWindow>, RuntimeError> Wrap(
+    std::variant<std::unique_ptr<WindowInstance>, RuntimeError> opened);
 
 // The platform's scale: twips per pixel of the primary screen (15 at 96 dpi).
 double TwipsPerPixel();

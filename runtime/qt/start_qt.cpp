@@ -11,6 +11,10 @@
 
 namespace vb {
 
+std::variant<std::unique_ptr<qt::QtWindow>, RuntimeError> qt::QtWindow::Open(const ProgramHeader& program) {
+  return Wrap(OpenWindow(program));
+}
+
 [[noreturn]] void Start(const ProgramHeader& program) {
   static int argc = 1;
   static char name[] = "tarvel";
