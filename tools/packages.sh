@@ -1,7 +1,8 @@
 # The Debian packages the project needs, by purpose, and the one function
 # that installs whichever of them are missing. Sourced by the other scripts.
 
-BUILD_PACKAGES=(cmake g++ make pkg-config libgtest-dev)
+BUILD_PACKAGES=(cmake g++ make pkg-config libgtest-dev libgif-dev libjpeg-dev)
+FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
 ensure_packages() {
   local missing=() p

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 
-ensure_packages "${BUILD_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 
 jobs=$(nproc)
 passed=0
@@ -41,6 +41,29 @@ echo "== sanitizer build (ASan + UBSan)"
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTARVEL_SANITIZE=ON >/dev/null
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_suite build/sanitize
+
+echo "== fuzzing the window description reader (${FUZZ_SECONDS:=60} s)"
+# Seeds: a real stream, written with tiny pictures so that it stays small.
+fuzz=build/fuzz
+rm -rf "$fuzz/seed-pictures" "$fuzz/corpus"
+mkdir -p "$fuzz/seed-pictures" "$fuzz/corpus"
+printf '\xff\xd8\xff\xe0JFIF\xff\xd9' >"$fuzz/seed-pictures/greeting.jpg"
+for name in tree pastry card{00..19}; do
+  printf 'GIF89a\x01\x00\x01\x00;' >"$fuzz/seed-pictures/$name.gif"
+done
+if build/release/window/tarvel_window_writer "$fuzz/seed-pictures" "$fuzz/corpus/form1.stream" &&
+  CC=clang-14 CXX=clang++-14 cmake -S . -B "$fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEL_TESTS=OFF \
+    -DTARVEL_FUZZ=ON >/dev/null &&
+  cmake --build "$fuzz" -j "$jobs" --target description_fuzz &&
+  "$fuzz/runtime/description_fuzz" -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 \
+    -use_value_profile=1 -print_final_stats=1 -artifact_prefix="$fuzz/" "$fuzz/corpus" 2>"$fuzz/fuzz.log"; then
+  tail -n 12 "$fuzz/fuzz.log"
+  passed=$((passed + 1))
+else
+  tail -n 60 "$fuzz/fuzz.log" 2>/dev/null || true
+  echo "fuzz stage FAILED"
+  failed=$((failed + 1))
+fi
 
 echo "tarvel: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -7,7 +7,7 @@
 namespace tarvel {
 
 const vb::ProgramHeader& ProgramHeader() {
-  static const std::array<vb::WindowHeader, 1> windows{Form1Header(&kWindows)};
+  static const std::array<vb::WindowHeader, 1> windows{Form1Header(&kWindows[0])};
   static const vb::ProgramHeader header{nullptr, windows};
   return header;
 }

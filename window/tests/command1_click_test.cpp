@@ -1,3 +1,250 @@
+// The draw action against doubles of Image2 and its members: the calls of one
+// press in their order, the draw's range, and what every failure leaves.
 #include <gtest/gtest.h>
+
+#include <cfenv>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+#include "control_ids.h"
+#include "errors.h"
+#include "fakes.h"
 #include "form1.h"
-TEST(Command1Click, Placeholder) { SUCCEED(); }
+
+namespace {
+
+using fakes::FakeArray;
+using fakes::FakeImage;
+using fakes::FakePicture;
+using fakes::FakeRandom;
+using tarvel::Command1_Click;
+using tarvel::Form1;
+
+constexpr std::int16_t kUnwritten = -7;  // DrawnIndex before the press
+
+class DrawAction : public ::testing::Test {
+ protected:
+  void SetUp() override { Build(0.0); }
+  void TearDown() override {
+    vb::SetRandomSource(nullptr);
+    for (auto* p : cards) p->Release();
+    previous->Release();
+    array->Release();
+    form->Release();
+  }
+
+  // A window whose Image2 has 21 members: cards 0 to 19 with pictures, the
+  // slot 20 showing an earlier picture; the generator yields r.
+  void Build(double r) {
+    form = new Form1;
+    form->DrawnIndex = kUnwritten;
+    array = new FakeArray(log);
+    for (int i = 0; i <= 20; ++i) array->Add(new FakeImage(log, i));
+    for (int i = 0; i < 20; ++i) {
+      cards.push_back(new FakePicture(i));
+      array->member(i).SetPicture(cards.back());
+    }
+    previous = new FakePicture(99);
+    array->member(20).SetPicture(previous);
+    form->SetControl(tarvel::kImage2Id, vb::Ref<vb::Object>::Share(array));
+    SetGenerator(r);
+  }
+  void SetGenerator(double r) { vb::SetRandomSource(std::make_unique<FakeRandom>(log, r)); }
+
+  // The reference counts of every object the press touches.
+  std::vector<std::uint32_t> Counts() const {
+    std::vector<std::uint32_t> counts{form->RefCount(), array->RefCount(), previous->RefCount()};
+    for (int i = 0; i <= 20; ++i) counts.push_back(array->member(i).RefCount());
+    for (auto* p : cards) counts.push_back(p->RefCount());
+    return counts;
+  }
+
+  // Presses once, expecting a run-time error; gives its number.
+  std::int32_t PressFailing() {
+    try {
+      Command1_Click(form);
+    } catch (const vb::RuntimeError& e) {
+      return e.number();
+    }
+    ADD_FAILURE() << "the press raised no run-time error";
+    return 0;
+  }
+
+  int Hidden() {
+    int n = 0;
+    for (int i = 0; i < 20; ++i) n += array->member(i).visible() ? 0 : 1;
+    return n;
+  }
+
+  fakes::Log log;
+  Form1* form = nullptr;
+  FakeArray* array = nullptr;
+  std::vector<FakePicture*> cards;
+  FakePicture* previous = nullptr;
+};
+
+std::vector<std::string> OnePress(int drawn) {
+  std::vector<std::string> calls;
+  for (int i = 0; i < 20; ++i) {
+    calls.push_back("Image2");
+    calls.push_back("Item(" + std::to_string(i) + ")");
+    calls.push_back("Visible(" + std::to_string(i) + ")");
+  }
+  calls.insert(calls.end(), {"Reseed", "Next", "Image2", "Item(20)", "Image2",
+                             "Item(" + std::to_string(drawn) + ")",
+                             "GetPicture(" + std::to_string(drawn) + ")", "PutPicture(20)"});
+  return calls;
+}
+
+TEST_F(DrawAction, OnePressMakesItsCallsInOrderAndShowsTheCard) {
+  SetGenerator(0.6);  // 0.6 * 20 = 12
+  log.calls.clear();
+  const auto before = Counts();
+
+  EXPECT_EQ(Command1_Click(form), 0);
+
+  EXPECT_EQ(log.calls, OnePress(12));
+  EXPECT_EQ(form->DrawnIndex, 12);
+  EXPECT_EQ(Hidden(), 20);
+  EXPECT_TRUE(array->member(20).visible());
+  EXPECT_EQ(array->member(20).picture(), cards[12]);
+  EXPECT_EQ(array->member(12).picture(), cards[12]) << "the card keeps its own picture";
+
+  // The slot now holds the card's picture and no longer the earlier one;
+  // nothing else is counted up or down.
+  auto after = Counts();
+  EXPECT_EQ(after[2] + 1, before[2]);
+  after[2] = before[2];
+  after[3 + 21 + 12] -= 1;
+  EXPECT_EQ(after, before);
+}
+
+TEST_F(DrawAction, SameCardTwiceKeepsShowingIt) {
+  SetGenerator(0.25);
+  Command1_Click(form);
+  const auto counts = Counts();
+  log.calls.clear();
+  Command1_Click(form);
+  EXPECT_EQ(log.calls, OnePress(5));
+  EXPECT_EQ(array->member(20).picture(), cards[5]);
+  EXPECT_EQ(Counts(), counts);
+}
+
+TEST_F(DrawAction, EveryDrawFallsOnACard) {
+  const struct { double r; std::int16_t index; } cases[] = {
+      {0.0, 0},
+      {std::nextafter(1.0, 0.0), 19},
+      {0.0499999, 0},
+      {0.05, 1},
+      {0.5, 10},
+      {0.95, 19},
+      {std::nextafter(0.05, 0.0), 0},
+  };
+  for (const auto& c : cases) {
+    SetGenerator(c.r);
+    log.calls.clear();
+    EXPECT_EQ(Command1_Click(form), 0);
+    EXPECT_EQ(form->DrawnIndex, c.index) << "r = " << c.r;
+    EXPECT_EQ(array->member(20).picture(), cards[static_cast<std::size_t>(c.index)]);
+  }
+}
+
+// A failing call among the hide statements: the cards before it are hidden
+// again, and nothing after it runs.
+TEST_F(DrawAction, FailureWhileHidingStopsThere) {
+  const struct { std::string call; vb::Status status; std::int32_t error; int hiddenBefore; } cases[] = {
+      {"Item(0)", vb::ControlError(340), 340, 0},
+      {"Visible(0)", vb::ControlError(380), 380, 0},
+      {"Item(7)", vb::E_OUTOFMEMORY, vb::kErrOutOfMemory, 7},
+      {"Visible(13)", vb::E_FAIL, vb::E_FAIL, 13},
+      {"Visible(19)", vb::E_INVALIDARG, vb::kErrInvalidCall, 19},
+  };
+  for (const auto& c : cases) {
+    for (int i = 0; i < 20; ++i) array->member(i).put_Visible(true);
+    log.calls.clear();
+    log.failOn = c.call;
+    log.failWith = c.status;
+    const auto before = Counts();
+
+    EXPECT_EQ(PressFailing(), c.error) << c.call;
+
+    EXPECT_EQ(log.calls.back(), c.call) << "nothing runs after the failing call";
+    EXPECT_EQ(Hidden(), c.hiddenBefore) << c.call;
+    EXPECT_EQ(form->DrawnIndex, kUnwritten);
+    EXPECT_EQ(array->member(20).picture(), previous);
+    EXPECT_EQ(Counts(), before) << "every temporary released after " << c.call;
+  }
+}
+
+// A failing call in the show statement: the draw has happened, the slot
+// keeps what it showed.
+TEST_F(DrawAction, FailureWhileShowingKeepsTheSlot) {
+  // Item(3) fails on its second call: the first hid card 3.
+  const struct { const char* call; int occurrence; } calls[] = {
+      {"Item(20)", 1}, {"Item(3)", 2}, {"GetPicture(3)", 1}, {"PutPicture(20)", 1}};
+  SetGenerator(0.15);  // card 3
+  for (const auto [call, occurrence] : calls) {
+    form->DrawnIndex = kUnwritten;
+    log.calls.clear();
+    log.failOn = call;
+    log.failOccurrence = occurrence;
+    const auto before = Counts();
+
+    EXPECT_EQ(PressFailing(), vb::E_FAIL) << call;
+
+    EXPECT_EQ(log.calls.back(), call);
+    EXPECT_EQ(form->DrawnIndex, 3) << call;
+    EXPECT_EQ(array->member(20).picture(), previous) << call;
+    EXPECT_EQ(Hidden(), 20);
+    EXPECT_EQ(Counts(), before) << "every temporary released after " << call;
+  }
+}
+
+// A generator that gives something no card stands for, or that leaves a
+// fault flagged, raises the floating-point error before DrawnIndex is
+// written.
+class FaultyRandom : public vb::RandomSource {
+ public:
+  FaultyRandom(double value, int raise) : value_(value), raise_(raise) {}
+  void Reseed(std::uint64_t) override {}
+  double Next() override {
+    if (raise_) std::feraiseexcept(raise_);
+    return value_;
+  }
+
+ private:
+  double value_;
+  int raise_;
+};
+
+TEST_F(DrawAction, FloatingPointFaultRaisesBeforeTheDrawIsStored) {
+  const struct { const char* what; double r; int raise; std::int32_t error; } cases[] = {
+      {"signalling NaN", std::numeric_limits<double>::signaling_NaN(), 0, vb::kErrOverflow},
+      {"quiet NaN", std::numeric_limits<double>::quiet_NaN(), 0, vb::kErrOverflow},
+      {"infinity", std::numeric_limits<double>::infinity(), 0, vb::kErrOverflow},
+      {"overflowing product", DBL_MAX, 0, vb::kErrOverflow},
+      {"division by zero flagged by the generator", 0.5, FE_DIVBYZERO, vb::kErrDivisionByZero},
+      {"invalid operation flagged by the generator", 0.5, FE_INVALID, vb::kErrOverflow},
+  };
+  for (const auto& c : cases) {
+    vb::SetRandomSource(std::make_unique<FaultyRandom>(c.r, c.raise));
+    form->DrawnIndex = kUnwritten;
+    const auto before = Counts();
+
+    EXPECT_EQ(PressFailing(), c.error) << c.what;
+
+    EXPECT_EQ(form->DrawnIndex, kUnwritten) << c.what;
+    EXPECT_EQ(array->member(20).picture(), previous) << c.what;
+    EXPECT_EQ(Counts(), before) << c.what;
+  }
+}
+
+TEST_F(DrawAction, FlagsLeftBeforeThePressAreClearedByTheCallsOnControls) {
+  std::feraiseexcept(FE_OVERFLOW | FE_DIVBYZERO);
+  SetGenerator(0.5);
+  EXPECT_EQ(Command1_Click(form), 0);
+  EXPECT_EQ(form->DrawnIndex, 10);
+}
+
+}  // namespace

@@ -6,26 +6,29 @@
 
 #include "control_ids.h"
 #include "form1_header.h"
-#include "form1_records.h"
+#include "windows_table.h"
 #include "pictures.h"
 
 namespace tarvel::testing {
 
-const Form1Records& TestRecords() {
-  static const Form1Records records;
-  return records;
+vb::WindowHeader Form1Window::Form1Entry() { return Form1Header(&kWindows[0]); }
+
+std::variant<std::unique_ptr<vb::qt::QtWindow>, vb::RuntimeError> Form1Window::TryOpen(
+    const vb::WindowHeader& header) {
+  const vb::ProgramHeader program{nullptr, std::span<const vb::WindowHeader>(&header, 1)};
+  return vb::qt::QtWindow::Open(program);
 }
 
 void Form1Window::SetUp() {
   auto source = std::make_unique<ScriptedRandom>(std::vector<double>{0.35});
   random_ = source.get();
   vb::SetRandomSource(std::move(source));
-  Open(Form1Header(nullptr));
+  Open(Form1Entry());
 }
 
 void Form1Window::Open(const vb::WindowHeader& header) {
   window_.reset();
-  auto opened = vb::qt::QtWindow::Open(header, TestRecords().description());
+  auto opened = TryOpen(header);
   if (auto* error = std::get_if<vb::RuntimeError>(&opened)) FAIL() << error->what();
   window_ = std::move(std::get<std::unique_ptr<vb::qt::QtWindow>>(opened));
   window_->Show();

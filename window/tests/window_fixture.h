@@ -1,4 +1,5 @@
-// A fixture that opens Form1 as the runtime builds it, shows it headless
+// A fixture that opens Form1 as the runtime builds it from the program's
+// embedded window description, shows it headless
 // with the generator scripted and the error reporter captured, and grabs
 // what the window shows.
 #pragma once
@@ -10,7 +11,6 @@
 #include <vector>
 
 #include "errors.h"
-#include "form1_records.h"
 #include "form1.h"
 #include "program.h"
 #include "qt_window.h"
@@ -39,16 +39,17 @@ inline const QRect kSlot(80, 120, 193, 177);
 inline const QRect kPastry(40, 32, 377, 361);
 inline const QRect kGreeting(424, 16, 417, 297);
 
-// The records the tests build Form1 from.
-const Form1Records& TestRecords();
-
 class Form1Window : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
 
-  // Opens and shows the window with this header (Form1's by default).
+  // Opens and shows the window through a program header that names this
+  // window header (Form1's by default).
   void Open(const vb::WindowHeader& header);
+  // What opening the window with this header gives.
+  static std::variant<std::unique_ptr<vb::qt::QtWindow>, vb::RuntimeError> TryOpen(const vb::WindowHeader& header);
+  static vb::WindowHeader Form1Entry();
 
   Form1& form() const { return static_cast<Form1&>(window_->instance().form()); }
   vb::qt::FormWidget* widget() const { return window_->widget(); }

@@ -1,0 +1,128 @@
+// Test doubles of the control array, its image members and their pictures.
+// Every call lands in one shared log, and any logged call can be made to
+// fail with a chosen status, so a test sees exactly what the draw action did.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "controls.h"
+#include "random.h"
+
+namespace fakes {
+
+struct Log {
+  std::vector<std::string> calls;
+  std::string failOn;          // the call that fails, e.g. "Item(7)"
+  int failOccurrence = 1;      // on its first, second, ... occurrence
+  vb::Status failWith = vb::E_FAIL;
+
+  // Records a call and gives the status it returns.
+  vb::Status Call(std::string call) {
+    const bool fail = call == failOn && Occurrences(call) + 1 == failOccurrence;
+    calls.push_back(std::move(call));
+    return fail ? failWith : vb::S_OK;
+  }
+  int Occurrences(const std::string& call) const {
+    int n = 0;
+    for (const auto& c : calls) n += c == call ? 1 : 0;
+    return n;
+  }
+};
+
+class FakePicture : public vb::Counted<vb::Picture> {
+ public:
+  explicit FakePicture(int card) : card_(card) {}
+  std::span<const std::uint8_t> File() const override { return {}; }
+  int card() const { return card_; }
+
+ private:
+  int card_;
+};
+
+class FakeImage : public vb::Counted<vb::Image> {
+ public:
+  FakeImage(Log& log, int index) : log_(log), index_(index) {}
+  ~FakeImage() override { if (picture_) picture_->Release(); }
+
+  vb::Status put_Visible(bool visible) override {
+    const vb::Status s = log_.Call("Visible(" + std::to_string(index_) + ")");
+    if (s >= 0) visible_ = visible;
+    return s;
+  }
+  vb::Status get_Picture(vb::Picture** picture) override {
+    const vb::Status s = log_.Call("GetPicture(" + std::to_string(index_) + ")");
+    if (s >= 0) {
+      if (picture_) picture_->AddRef();
+      *picture = picture_;
+    }
+    return s;
+  }
+  vb::Status put_Picture(vb::Picture* picture) override {
+    const vb::Status s = log_.Call("PutPicture(" + std::to_string(index_) + ")");
+    if (s >= 0) {
+      if (picture) picture->AddRef();
+      if (picture_) picture_->Release();
+      picture_ = picture;
+    }
+    return s;
+  }
+
+  bool visible() const { return visible_; }
+  vb::Picture* picture() const { return picture_; }
+  void SetPicture(vb::Picture* p) { put_Picture(p); log_.calls.pop_back(); }
+
+ private:
+  Log& log_;
+  int index_;
+  bool visible_ = true;
+  vb::Picture* picture_ = nullptr;
+};
+
+class FakeArray : public vb::Counted<vb::ControlArray> {
+ public:
+  explicit FakeArray(Log& log) : log_(log) {}
+  ~FakeArray() override { for (auto* m : members_) m->Release(); }
+
+  // Each fetch of the array through the window counts it up once.
+  std::uint32_t AddRef() override {
+    log_.calls.push_back("Image2");
+    return Counted::AddRef();
+  }
+  vb::Status Item(std::int16_t index, vb::Image** member) override {
+    const vb::Status s = log_.Call("Item(" + std::to_string(index) + ")");
+    if (s >= 0) {
+      members_.at(static_cast<std::size_t>(index))->Counted::AddRef();
+      *member = members_.at(static_cast<std::size_t>(index));
+    }
+    return s;
+  }
+
+  void Add(FakeImage* member) { members_.push_back(member); }
+  FakeImage& member(int i) { return *members_.at(static_cast<std::size_t>(i)); }
+
+ private:
+  Log& log_;
+  std::vector<FakeImage*> members_;
+};
+
+// A generator whose values the test sets; it logs its reseeds and draws.
+class FakeRandom : public vb::RandomSource {
+ public:
+  FakeRandom(Log& log, double value) : log_(log), value_(value) {}
+  void Reseed(std::uint64_t) override { log_.calls.push_back("Reseed"); }
+  double Next() override {
+    log_.calls.push_back("Next");
+    return value_;
+  }
+
+ private:
+  Log& log_;
+  double value_;
+};
+
+}  // namespace fakes
