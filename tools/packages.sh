@@ -3,6 +3,12 @@
 
 BUILD_PACKAGES=(cmake g++ make pkg-config libgtest-dev libgif-dev libjpeg-dev)
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
+# The Qt window layer: Qt 6 Widgets (with its offscreen and xcb platforms and
+# its GIF and JPEG readers), xcb for the taskbar hint, and the font the
+# window falls back to where "MS Sans Serif" is missing.
+QT_PACKAGES=(qt6-base-dev libxcb1-dev fonts-dejavu-core)
+# The X11 test runs the window on a virtual X server.
+X11_TEST_PACKAGES=(xvfb xauth)
 
 ensure_packages() {
   local missing=() p
