@@ -31,7 +31,7 @@ CommandButton::CommandButton(const ButtonControl& control, double twipsPerPixel,
       caption_(QString::fromStdString(control.caption)),
       face_(ToQColor(control.style == 1 ? control.backColor : kSysButtonFace)),
       text_(ToQColor(control.foreColor)),
-      font_(MakeFont(control.font)),
+      fontSpec_(control.font),
       graphical_(control.style == 1) {
   const PixelRect r = ToPixels(control.base.extent, twipsPerPixel);
   setGeometry(r.x, r.y, r.width, r.height);
@@ -76,7 +76,8 @@ void CommandButton::paintEvent(QPaintEvent*) {
   }
   const int shift = down_ ? 1 : 0;
   QRect text = rect().adjusted(4 + shift, 4 + shift, -4 + shift, -4 + shift);
-  p.setFont(font_);
+  if (!font_) font_ = MakeFont(fontSpec_);
+  p.setFont(*font_);
   p.setPen(text_);
   p.drawText(text, Qt::AlignCenter | Qt::TextSingleLine, caption_);
   if (hasFocus()) {

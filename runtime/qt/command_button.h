@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "window_model.h"
 
@@ -38,7 +39,8 @@ class CommandButton final : public QWidget {
   QString caption_;
   QColor face_;
   QColor text_;
-  QFont font_;
+  FontSpec fontSpec_;
+  std::optional<QFont> font_;  // made at the first paint
   bool graphical_;
   bool down_ = false;
   bool mouseHeld_ = false;

@@ -3,6 +3,8 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <future>
+#include <utility>
 
 namespace vb::qt {
 
@@ -28,11 +30,28 @@ const QString& FallbackFamily() {
   return family;
 }
 
+// The family to draw a stored face with, looked up once per face.
+QString FamilyFor(const FontSpec& spec) {
+  const QString stored = QString::fromStdString(spec.name);
+  return HasFamily(stored, spec.charset) ? stored : FallbackFamily();
+}
+
+std::future<void>& Warming() {
+  static std::future<void> warming;
+  return warming;
+}
+
 }  // namespace
 
+void WarmFonts(std::vector<FontSpec> specs) {
+  Warming() = std::async(std::launch::async, [specs = std::move(specs)] {
+    for (const FontSpec& spec : specs) (void)FamilyFor(spec);
+  });
+}
+
 QFont MakeFont(const FontSpec& spec) {
-  const QString stored = QString::fromStdString(spec.name);
-  QFont font(HasFamily(stored, spec.charset) ? stored : FallbackFamily());
+  if (Warming().valid()) Warming().get();
+  QFont font(FamilyFor(spec));
   font.setPointSizeF(spec.points);
   font.setWeight(static_cast<QFont::Weight>(spec.weight));
   font.setItalic(spec.italic);

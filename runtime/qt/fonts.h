@@ -5,11 +5,17 @@
 #pragma once
 
 #include <QFont>
+#include <vector>
 
 #include "window_model.h"
 
 namespace vb::qt {
 
 QFont MakeFont(const FontSpec& spec);
+
+// Looks the stored faces up and registers the fallback on a worker thread
+// (the font database serialises its callers), so that the first paint
+// finds them ready.
+void WarmFonts(std::vector<FontSpec> specs);
 
 }  // namespace vb::qt

@@ -32,10 +32,12 @@ FormWidget::FormWidget(WindowInstance& instance, double twipsPerPixel)
       const int id = (*button)->base.id;
       widget->SetOnClick([this, id] { instance_.ClickButton(id); });
       buttons_[id] = widget;
-    } else if (auto* label = std::get_if<LabelControl*>(&*layer)) {
-      labelFonts_[*label] = MakeFont((*label)->font);
     } else if (auto* image = std::get_if<ImageControl*>(&*layer)) {
       (*image)->SetListener([this](const Extent& area) { update(ToQRect(ToPixels(area, twipsPerPixel_))); });
+      // The pictures of the first frame start decoding now, side by side.
+      if ((*image)->base.visible && (*image)->picture())
+        Prefetch(*(*image)->picture(),
+                 (*image)->stretch ? ToQRect(ToPixels((*image)->base.extent, twipsPerPixel_)).size() : QSize());
     }
   }
 }
@@ -65,7 +67,9 @@ void FormWidget::PaintLabel(QPainter& p, const LabelControl& label) const {
   p.setClipRect(frame, Qt::IntersectClip);
   if (label.backStyle != 0) p.fillRect(frame, ToQColor(label.backColor));
   p.setPen(ToQColor(label.foreColor));
-  p.setFont(labelFonts_.at(&label));
+  auto font = labelFonts_.find(&label);
+  if (font == labelFonts_.end()) font = labelFonts_.emplace(&label, MakeFont(label.font)).first;
+  p.setFont(font->second);
   p.drawText(frame, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(label.caption));
   p.restore();
 }

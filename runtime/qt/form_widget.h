@@ -31,7 +31,7 @@ class FormWidget final : public QWidget {
   double twipsPerPixel_;
   QColor background_;
   std::map<int, CommandButton*> buttons_;
-  std::map<const LabelControl*, QFont> labelFonts_;
+  mutable std::map<const LabelControl*, QFont> labelFonts_;  // made at the first paint
   const Layer* pressedOn_ = nullptr;
   bool pressed_ = false;
 };

@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QWindow>
 
+#include "fonts.h"
 #include "x11_taskbar.h"
 
 namespace vb::qt {
@@ -55,6 +56,12 @@ std::variant<std::unique_ptr<QtWindow>, RuntimeError> Wrap(
 
 QtWindow::QtWindow(std::unique_ptr<WindowInstance> instance) : instance_(std::move(instance)) {
   const FormSettings& s = instance_->model().settings;
+  std::vector<FontSpec> fonts;
+  for (const Layer& layer : instance_->model().stacking) {
+    if (auto* b = std::get_if<ButtonControl*>(&layer)) fonts.push_back((*b)->font);
+    if (auto* l = std::get_if<LabelControl*>(&layer)) fonts.push_back((*l)->font);
+  }
+  WarmFonts(std::move(fonts));
   const double scale = TwipsPerPixel();
   widget_ = new FormWidget(*instance_, scale);
   widget_->setWindowFlags(FlagsFor(s));
