@@ -3,6 +3,7 @@
 // the button, the clicks that do nothing, the focus, closing, and a
 // run-time error reported while the window goes on.
 #include <QApplication>
+#include <QMessageBox>
 #include <QPainter>
 #include <limits>
 #include <QScreen>
@@ -245,6 +246,38 @@ TEST_F(Form1Window, AFailingControlCallIsReportedAndTheWindowGoesOn) {
     EXPECT_EQ(Grab().copy(kSlot), SlotWithCard(before, 7));
     EXPECT_TRUE(widget()->isVisible());
   }
+}
+
+// Uncaptured, the report is a message box over the window, titled with its
+// caption, naming the error's number and text; once it is closed the window
+// goes on and the next press draws.
+TEST_F(Form1Window, TheReportIsAMessageBoxAndTheWindowGoesOnAfterIt) {
+  vb::qt::ReportInMessageBox(widget());
+  auto real = vb::Ref<vb::Object>::Share(form().Control(kImage2Id));
+  auto failing = vb::Make<FailingArray>(dynamic_cast<vb::ControlArray*>(real.get()), std::int16_t{3});
+  form().SetControl(kImage2Id, vb::Ref<vb::Object>::Share(failing.get()));
+  QString title, text;
+  bool modal = false;
+  QTimer::singleShot(0, widget(), [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    text = box->text();
+    modal = box->isModal();
+    box->accept();
+  });
+  QTest::keyClick(button(), Qt::Key_Space);
+  EXPECT_EQ(title, QString::fromUtf8("Тарвел с късмети"));
+  EXPECT_TRUE(text.contains("Run-time error '340'")) << text.toStdString();
+  EXPECT_TRUE(text.contains("Control array element doesn't exist")) << text.toStdString();
+  EXPECT_TRUE(modal);
+
+  form().SetControl(kImage2Id, real);
+  const QImage before = Grab();
+  QTest::keyClick(button(), Qt::Key_Space);
+  QTest::qWait(0);
+  EXPECT_TRUE(widget()->isVisible());
+  EXPECT_EQ(Grab().copy(kSlot), SlotWithCard(before, 7));
 }
 
 TEST_F(Form1Window, AFloatingPointFaultIsReportedAndTheSlotKeepsItsCard) {
