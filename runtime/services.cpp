@@ -23,11 +23,11 @@ void RequireMissing(const Variant* argument, const char* procedure) {
 
 void __vbaHresultCheckObj(Status status, Object* object, const Guid& iid, std::string_view operation) {
   (void)object;  // the interface identifier names the object's kind
-  std::string context = "'" + std::string(operation) + "' on interface " + iid.ToString();
   char code[16];
   std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(status));
-  context += " failed with status ";
-  context += code;
+  std::string context;
+  context.append("'").append(operation).append("' on interface ").append(iid.ToString());
+  context.append(" failed with status ").append(code);
   throw RuntimeError(ErrorNumberForStatus(status), std::move(context), status);
 }
 

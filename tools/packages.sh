@@ -1,7 +1,7 @@
 # The Debian packages the project needs, by purpose, and the one function
 # that installs whichever of them are missing. Sourced by the other scripts.
 
-BUILD_PACKAGES=(cmake g++ make pkg-config libgtest-dev libgif-dev libjpeg-dev)
+BUILD_PACKAGES=(cmake g++ make pkg-config libgtest-dev libcairo2-dev libfreetype-dev libgif-dev libjpeg-dev fonts-dejavu-core)
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # The Qt window layer: Qt 6 Widgets (with its offscreen and xcb platforms and
 # its GIF and JPEG readers), xcb for the taskbar hint, and the font the

@@ -178,7 +178,7 @@ void ExpectDesign(const vb::Description& d, const Pictures& pictures, std::span<
   for (std::size_t i = 0; i < read.size(); ++i) {
     const vb::Record& r = *read[i];
     const DesignRecord& w = *designed[i];
-    SCOPED_TRACE(w.name + (w.index ? "(" + std::to_string(*w.index) + ")" : ""));
+    SCOPED_TRACE(testing::Message() << w.name << "(" << (w.index ? std::to_string(*w.index) : "") << ")");
     EXPECT_EQ(r.name, w.name);
     EXPECT_EQ(r.type, w.type);
     EXPECT_EQ(r.index, w.index);
