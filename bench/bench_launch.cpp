@@ -92,9 +92,9 @@ int main(int argc, char** argv) {
               frame / baseFrame);
   std::printf("  press to repainted frame: %.3f ms (median per run; slowest press %.3f ms) (goal < 2 ms)\n", press,
               pressMax);
-  std::printf("  peak resident memory at the first frame: %.1f MB, baseline %.1f MB, +%.1f MB (goal <= +6 MB)\n",
+  std::printf("  peak resident memory at the first frame: %.1f MB, baseline %.1f MB, %+.1f MB (goal <= +6 MB)\n",
               rssFirst, baseRss, rssFirst - baseRss);
-  std::printf("  peak resident memory after the presses: %.1f MB, +%.1f MB over the baseline\n", rssEnd,
+  std::printf("  peak resident memory after the presses: %.1f MB, %+.1f MB against the baseline\n", rssEnd,
               rssEnd - baseRss);
   return 0;
 }
