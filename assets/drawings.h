@@ -12,6 +12,8 @@ Raster DrawGreeting();
 Raster DrawTree();
 Raster DrawPastry();
 // member: 0 to 19, the card of Image2's member of that index.
+// Outside 0 to 19 it gives an empty raster. Throws std::runtime_error when the
+// wish face cannot be loaded.
 Raster DrawCard(int member);
 
 }  // namespace assets
