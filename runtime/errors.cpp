@@ -15,6 +15,8 @@ std::string ErrorText(std::int32_t number) {
     case kErrDivisionByZero: return "Division by zero";
     case kErrTypeMismatch: return "Type mismatch";
     case kErrObjectNotSet: return "Object variable or With block variable not set";
+    case kErrInvalidFileFormat: return "Invalid file format";
+    case kErrNoSuchElement: return "Control array element doesn't exist";
     case kErrInvalidProperty: return "Invalid property value";
     case kErrObjectRequired: return "Object required";
     case kErrNoInterface: return "Class does not support Automation or does not support expected interface";

@@ -21,6 +21,8 @@ enum ErrorNumber : std::int32_t {
   kErrDivisionByZero = 11,
   kErrTypeMismatch = 13,
   kErrObjectNotSet = 91,
+  kErrInvalidFileFormat = 321,
+  kErrNoSuchElement = 340,
   kErrInvalidProperty = 380,
   kErrObjectRequired = 424,
   kErrNoInterface = 430,

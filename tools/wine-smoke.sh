@@ -10,16 +10,11 @@
 # Screenshots go to OUT_DIR. Everything it starts it ends, and the prefix
 # is removed.
 #
-#   bash tools/wine-smoke.sh TARVEL_EXE [OUT_DIR [--window-only]]
-#
-# --window-only: one run that checks the window and its closing alone, for
-# an executable whose window has no content yet.
+#   bash tools/wine-smoke.sh TARVEL_EXE [OUT_DIR]
 set -euo pipefail
 
 exe=$(readlink -f "$1")
 out=$(readlink -f "${2:-$(dirname "$exe")/wine-smoke}")
-runs=(click space enter)
-[ "${3:-}" = --window-only ] && runs=(window)
 mkdir -p "$out"
 
 faults=0
@@ -197,9 +192,9 @@ close_program() {
 
 # Each way of pressing from a fresh start, so that each press must turn
 # the pastry into a card.
-for run in "${runs[@]}"; do
+for run in click space enter; do
   if start_program "$run"; then
-    [ "$run" = window ] || press "$run"
+    press "$run"
     close_program "$run"
   else
     [ -n "$wine_pid" ] && kill "$wine_pid" 2>/dev/null

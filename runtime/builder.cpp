@@ -1,0 +1,191 @@
+// Records to controls. Every value comes from the record; a setting that
+// the record does not store keeps the platform control's default.
+#include "builder.h"
+
+#include <map>
+#include <utility>
+
+namespace vb {
+
+namespace {
+
+// Opcodes whose settings the description leaves unnamed, read as the
+// platform reads them.
+constexpr std::uint8_t kFormStartUpPosition = 0x46;
+constexpr std::uint8_t kLabelBackStyle = 0x1F;
+
+const Property* FindProp(const Record& record, Prop prop) {
+  for (const Property& p : record.properties)
+    if (p.prop == prop) return &p;
+  return nullptr;
+}
+
+template <class T>
+std::optional<T> Get(const Record& record, Prop prop) {
+  const Property* p = FindProp(record, prop);
+  if (p == nullptr) return std::nullopt;
+  if (const T* value = std::get_if<T>(&p->value)) return *value;
+  return std::nullopt;
+}
+
+// A byte or boolean setting read as a truth value.
+std::optional<bool> Flag(const Property* p) {
+  if (p == nullptr) return std::nullopt;
+  if (const bool* b = std::get_if<bool>(&p->value)) return *b;
+  if (const std::uint8_t* u = std::get_if<std::uint8_t>(&p->value)) return *u != 0;
+  return std::nullopt;
+}
+
+std::optional<std::uint8_t> ByteAt(const Record& record, std::uint8_t opcode) {
+  for (const Property& p : record.properties)
+    if (p.opcode == opcode)
+      if (const auto* u = std::get_if<std::uint8_t>(&p.value)) return *u;
+  return std::nullopt;
+}
+
+FontSpec MakeFont(const FontValue& f) {
+  FontSpec font;
+  font.name = f.name;
+  font.points = static_cast<double>(f.size) / 10000.0;
+  font.weight = f.weight;
+  font.charset = f.charset;
+  // The style byte's bits, as the platform's font description orders them.
+  font.italic = (f.style & 0x02) != 0;
+  font.underline = (f.style & 0x04) != 0;
+  font.strikeout = (f.style & 0x08) != 0;
+  return font;
+}
+
+void FillBase(const Record& record, ControlBase& base) {
+  base.name = record.name;
+  base.id = record.id;
+  base.index = record.index;
+  if (auto e = Get<Extent>(record, Prop::Extent)) base.extent = *e;
+  if (auto v = Flag(FindProp(record, Prop::Visible))) base.visible = *v;
+  if (auto t = Get<std::int16_t>(record, Prop::TabIndex)) base.tabIndex = *t;
+}
+
+FormSettings MakeSettings(const Record& r) {
+  FormSettings s;
+  s.name = r.name;
+  if (auto v = Get<std::string>(r, Prop::Caption)) s.caption = *v;
+  if (auto v = Get<Colour>(r, Prop::BackColor)) s.backColor = *v;
+  if (auto v = Get<Colour>(r, Prop::ForeColor)) s.foreColor = *v;
+  if (auto v = Get<std::uint8_t>(r, Prop::BorderStyle)) s.borderStyle = *v;
+  if (auto v = Flag(FindProp(r, Prop::MaxButton))) s.maxButton = *v;
+  if (auto v = Flag(FindProp(r, Prop::MinButton))) s.minButton = *v;
+  if (auto v = Get<Extent>(r, Prop::ClientExtent)) s.client = *v;
+  if (auto v = Flag(FindProp(r, Prop::ShowInTaskbar))) s.showInTaskbar = *v;
+  if (auto v = ByteAt(r, kFormStartUpPosition)) s.startUpPosition = *v;
+  return s;
+}
+
+Ref<ButtonControl> MakeButton(const Record& r) {
+  auto b = Make<ButtonControl>();
+  FillBase(r, b->base);
+  if (auto v = Get<std::string>(r, Prop::Caption)) b->caption = *v;
+  if (auto v = Get<Colour>(r, Prop::BackColor)) b->backColor = *v;
+  if (auto v = Get<Colour>(r, Prop::ForeColor)) b->foreColor = *v;
+  if (auto v = Get<FontValue>(r, Prop::Font)) b->font = MakeFont(*v);
+  if (auto v = Get<std::uint8_t>(r, Prop::Style)) b->style = *v;
+  return b;
+}
+
+Ref<LabelControl> MakeLabel(const Record& r) {
+  auto l = Make<LabelControl>();
+  FillBase(r, l->base);
+  if (auto v = Get<std::string>(r, Prop::Caption)) l->caption = *v;
+  if (auto v = Get<Colour>(r, Prop::BackColor)) l->backColor = *v;
+  if (auto v = Get<Colour>(r, Prop::ForeColor)) l->foreColor = *v;
+  if (auto v = Get<FontValue>(r, Prop::Font)) l->font = MakeFont(*v);
+  if (auto v = ByteAt(r, kLabelBackStyle)) l->backStyle = *v;
+  return l;
+}
+
+Ref<ImageControl> MakeImage(const Record& r) {
+  auto image = Make<ImageControl>();
+  FillBase(r, image->base);
+  if (auto v = Flag(FindProp(r, Prop::Stretch))) image->stretch = *v;
+  if (auto file = Get<std::span<const std::uint8_t>>(r, Prop::Picture)) {
+    auto picture = Make<PictureObject>(*file);
+    image->put_Picture(picture.get());
+  }
+  return image;
+}
+
+// The window's table holds plain objects.
+template <class T>
+Ref<Object> AsObject(const Ref<T>& control) {
+  return Ref<Object>::Share(control.get());
+}
+
+std::string Named(const Record& r) {
+  std::string what = r.name.empty() ? "a record" : r.name;
+  if (r.index) what += "(" + std::to_string(*r.index) + ")";
+  return what;
+}
+
+}  // namespace
+
+std::variant<WindowModel, BuildError> BuildWindow(const Description& d, Form& form) {
+  if (d.window.type != ControlType::Form || d.window.id != 0)
+    return BuildError{"the first record is not a window"};
+  WindowModel model;
+  model.settings = MakeSettings(d.window);
+
+  // What stands under each id so far: its name and, for an array, the array.
+  struct Seen {
+    std::string name;
+    Ref<ImageArray> array;
+  };
+  std::map<int, Seen> seen;
+
+  for (const Record& r : d.children) {
+    if (r.id == 0) return BuildError{Named(r) + ": a control with the window's id 0"};
+    auto [slot, fresh] = seen.try_emplace(r.id, Seen{r.name, {}});
+    if (slot->second.name != r.name)
+      return BuildError{Named(r) + ": id " + std::to_string(r.id) + " already names " + slot->second.name};
+    if (!fresh && !r.index) return BuildError{Named(r) + ": a second control under id " + std::to_string(r.id)};
+
+    switch (r.type) {
+      case ControlType::CommandButton:
+      case ControlType::Label: {
+        if (r.index) return BuildError{Named(r) + ": only images can form a control array"};
+        if (r.type == ControlType::CommandButton) {
+          auto b = MakeButton(r);
+          model.stacking.emplace_back(b.get());
+          form.SetControl(r.id, AsObject(b));
+        } else {
+          auto l = MakeLabel(r);
+          model.stacking.emplace_back(l.get());
+          form.SetControl(r.id, AsObject(l));
+        }
+        break;
+      }
+      case ControlType::Image: {
+        auto image = MakeImage(r);
+        model.stacking.emplace_back(image.get());
+        if (!r.index) {
+          form.SetControl(r.id, AsObject(image));
+          break;
+        }
+        if (fresh) {
+          slot->second.array = Make<ImageArray>();
+          form.SetControl(r.id, AsObject(slot->second.array));
+        } else if (!slot->second.array) {
+          return BuildError{Named(r) + ": an array member under the id of a single control"};
+        }
+        if (slot->second.array->Member(*r.index) != nullptr)
+          return BuildError{Named(r) + ": a second member with the same index"};
+        slot->second.array->Add(*r.index, std::move(image));
+        break;
+      }
+      case ControlType::Form:
+      default:
+        return BuildError{Named(r) + ": not a control type that a window holds"};
+    }
+  }
+  return model;
+}
+
+}  // namespace vb

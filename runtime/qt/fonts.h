@@ -1,0 +1,21 @@
+// Fonts for the controls: the stored face where this machine has exactly
+// that family with the stored character set's letters, otherwise DejaVu
+// Sans loaded from its file, at the stored size and weight, so that the
+// window looks the same whatever font packages are installed.
+#pragma once
+
+#include <QFont>
+#include <vector>
+
+#include "window_model.h"
+
+namespace vb::qt {
+
+QFont MakeFont(const FontSpec& spec);
+
+// Looks the stored faces up and registers the fallback on a worker thread
+// (the font database serialises its callers), so that the first paint
+// finds them ready.
+void WarmFonts(std::vector<FontSpec> specs);
+
+}  // namespace vb::qt

@@ -1,0 +1,67 @@
+// The fixture's window, opened from Form1's records.
+#include "window_fixture.h"
+
+#include <QPainter>
+#include <QTest>
+
+#include "control_ids.h"
+#include "form1_header.h"
+#include "windows_table.h"
+#include "pictures.h"
+
+namespace tarvel::testing {
+
+vb::WindowHeader Form1Window::Form1Entry() { return Form1Header(&kWindows[0]); }
+
+std::variant<std::unique_ptr<vb::qt::QtWindow>, vb::RuntimeError> Form1Window::TryOpen(
+    const vb::WindowHeader& header) {
+  const vb::ProgramHeader program{nullptr, std::span<const vb::WindowHeader>(&header, 1)};
+  return vb::qt::QtWindow::Open(program);
+}
+
+void Form1Window::SetUp() {
+  auto source = std::make_unique<ScriptedRandom>(std::vector<double>{0.35});
+  random_ = source.get();
+  vb::SetRandomSource(std::move(source));
+  Open(Form1Entry());
+}
+
+void Form1Window::Open(const vb::WindowHeader& header) {
+  window_.reset();
+  auto opened = TryOpen(header);
+  if (auto* error = std::get_if<vb::RuntimeError>(&opened)) FAIL() << error->what();
+  window_ = std::move(std::get<std::unique_ptr<vb::qt::QtWindow>>(opened));
+  window_->Show();
+  vb::SetErrorReporter([this](const vb::RuntimeError& e) { reported_.push_back(e); });
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(widget()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(widget()));
+}
+
+void Form1Window::TearDown() {
+  window_.reset();
+  vb::SetErrorReporter(nullptr);
+  vb::SetRandomSource(nullptr);
+}
+
+vb::qt::CommandButton* Form1Window::button() const { return window_->Button(kCommand1Id); }
+
+vb::ImageControl* Form1Window::Member(std::int16_t index) const {
+  for (const vb::Layer& layer : window_->instance().model().stacking)
+    if (auto* image = std::get_if<vb::ImageControl*>(&layer))
+      if ((*image)->base.id == kImage2Id && (*image)->base.index == index) return *image;
+  return nullptr;
+}
+
+vb::ImageControl* Form1Window::Single(int id) const { return dynamic_cast<vb::ImageControl*>(form().Control(id)); }
+
+QImage Form1Window::Grab() const { return widget()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+QImage Form1Window::SlotWithCard(const QImage& before, std::int16_t card) const {
+  QImage region = before.copy(kSlot).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QPainter p(&region);
+  p.drawImage(0, 0, vb::qt::ScalePicture(Member(card)->picture()->File(), kSlot.size()));
+  p.end();
+  return region.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace tarvel::testing

@@ -1,0 +1,69 @@
+// A fixture that opens Form1 as the runtime builds it from the program's
+// embedded window description, shows it headless
+// with the generator scripted and the error reporter captured, and grabs
+// what the window shows.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+#include "errors.h"
+#include "form1.h"
+#include "program.h"
+#include "qt_window.h"
+#include "random.h"
+
+namespace tarvel::testing {
+
+// A generator that gives the values it was given, in turn, and counts.
+class ScriptedRandom final : public vb::RandomSource {
+ public:
+  explicit ScriptedRandom(std::vector<double> values) : values_(std::move(values)) {}
+  void Reseed(std::uint64_t) override { ++reseeds; }
+  double Next() override {
+    ++draws;
+    return values_.empty() ? 0.0 : values_[static_cast<std::size_t>(draws - 1) % values_.size()];
+  }
+  int reseeds = 0;
+  int draws = 0;
+
+ private:
+  std::vector<double> values_;
+};
+
+// Places in the client area, in pixels at 96 dpi.
+inline const QRect kSlot(80, 120, 193, 177);
+inline const QRect kPastry(40, 32, 377, 361);
+inline const QRect kGreeting(424, 16, 417, 297);
+
+class Form1Window : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Opens and shows the window through a program header that names this
+  // window header (Form1's by default).
+  void Open(const vb::WindowHeader& header);
+  // What opening the window with this header gives.
+  static std::variant<std::unique_ptr<vb::qt::QtWindow>, vb::RuntimeError> TryOpen(const vb::WindowHeader& header);
+  static vb::WindowHeader Form1Entry();
+
+  Form1& form() const { return static_cast<Form1&>(window_->instance().form()); }
+  vb::qt::FormWidget* widget() const { return window_->widget(); }
+  vb::qt::CommandButton* button() const;
+  vb::ImageControl* Member(std::int16_t index) const;
+  vb::ImageControl* Single(int id) const;
+  // The window as shown now, in RGB.
+  QImage Grab() const;
+  // What the slot must show over `before` once the card is drawn.
+  QImage SlotWithCard(const QImage& before, std::int16_t card) const;
+
+  std::unique_ptr<vb::qt::QtWindow> window_;
+  ScriptedRandom* random_ = nullptr;
+  std::vector<vb::RuntimeError> reported_;
+};
+
+}  // namespace tarvel::testing
