@@ -69,7 +69,7 @@ echo "== windows build (mingw-w64 i686; checked, then run under wine)"
 ensure_i386
 ensure_packages "${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 ensure_locale bg_BG.UTF-8
-cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
+cmake -S . -B build/windows --no-warn-unused-cli -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
   -DTARVEL_RESOURCE_TOOL="$PWD/build/release/resources/tarvel_resource_tool" \
   -DTARVEL_PREBUILT_WINDOW_STREAM="$PWD/build/release/window/form1.stream" >/dev/null
 cmake --build build/windows -j "$jobs"

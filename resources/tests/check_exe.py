@@ -29,12 +29,20 @@ def expect(actual, expected, what):
 
 # --- the PE header -----------------------------------------------------------
 
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msimg32.dll", "ole32.dll", "oleaut32.dll",
+               "windowscodecs.dll", "msvcrt.dll", "advapi32.dll", "shell32.dll", "comctl32.dll"}
+
 def check_header(pe):
     expect(pe.FILE_HEADER.Machine, 0x14C, "machine")
     expect(pe.OPTIONAL_HEADER.Magic, 0x10B, "optional header magic (PE32)")
     expect(pe.OPTIONAL_HEADER.Subsystem, 2, "subsystem (Windows GUI)")
     check(pe.FILE_HEADER.Characteristics & 0x0002, "not marked executable")
     check(not pe.FILE_HEADER.Characteristics & 0x2000, "marked as a DLL")
+    # The C and C++ runtimes are linked in: only the system's own DLLs are
+    # imported, none of the compiler's (libstdc++, libgcc, winpthread).
+    imported = {entry.dll.decode().lower() for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", [])}
+    check("kernel32.dll" in imported, f"imports {sorted(imported)} lack kernel32.dll")
+    expect(sorted(imported - SYSTEM_DLLS), [], "imported DLLs that are not the system's")
 
 
 # --- the resources -----------------------------------------------------------
