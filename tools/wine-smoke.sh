@@ -125,6 +125,35 @@ start_program() {
   xdotool windowfocus --sync "$window" 2>/dev/null || true
 }
 
+# check_frame RUN: what wine tells the X server of the frame: no taskbar
+# button, a fixed size, and of the title bar's functions only move and
+# close (no minimize, no maximize, no resize).
+check_frame() {
+  local state hints motif
+  state=$(xprop -id "$window" _NET_WM_STATE 2>/dev/null)
+  hints=$(xprop -id "$window" WM_NORMAL_HINTS 2>/dev/null)
+  motif=$(xprop -id "$window" _MOTIF_WM_HINTS 2>/dev/null)
+  if grep -q _NET_WM_STATE_SKIP_TASKBAR <<<"$state"; then
+    pass "$1: the window has no taskbar button"
+  else
+    fail "$1: the window is on the taskbar ($state)"
+  fi
+  local min max
+  min=$(sed -n 's/.*minimum size: //p' <<<"$hints")
+  max=$(sed -n 's/.*maximum size: //p' <<<"$hints")
+  if [ -n "$min" ] && [ "$min" = "$max" ]; then
+    pass "$1: the window has a fixed size ($min)"
+  else
+    fail "$1: the window can be resized (minimum ${min:-none}, maximum ${max:-none})"
+  fi
+  # Motif functions: 0x04 move, 0x20 close.
+  if grep -qE '= 0x[0-9a-f]*[13579bdf], 0x24,' <<<"$motif"; then
+    pass "$1: the title bar offers move and close only"
+  else
+    fail "$1: the title bar's functions are not move and close alone ($motif)"
+  fi
+}
+
 # press RUN: presses the button by RUN's way (click, space or enter); the
 # display slot must turn from the pastry to a card.
 press() {
@@ -194,6 +223,7 @@ close_program() {
 # the pastry into a card.
 for run in click space enter; do
   if start_program "$run"; then
+    [ "$run" = click ] && check_frame "$run"
     press "$run"
     close_program "$run"
   else

@@ -19,6 +19,7 @@ void RegisterFormClass(HINSTANCE instance, WNDPROC proc) {
   wc.lpfnWndProc = proc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
+  wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));          // the program's icon, if it has one
   wc.lpszClassName = kFormClass;
   RegisterClassExW(&wc);  // a second window finds it registered
 }
@@ -108,8 +109,8 @@ void FormWindow::CreateWindows() {
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
   const auto& stacking = instance_->model().stacking;
-  // Child windows stack in creation order, the first on top: make the
-  // buttons from the top of the stacking down.
+  // Each new button goes below those made before it (CreateButton), so
+  // walking the stacking from the top keeps the first on top.
   for (const Layer& layer : stacking) {
     if (auto* button = std::get_if<ButtonControl*>(&layer)) {
       CreateButton(**button);
