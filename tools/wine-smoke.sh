@@ -10,11 +10,17 @@
 # Screenshots go to OUT_DIR. Everything it starts it ends, and the prefix
 # is removed.
 #
-#   bash tools/wine-smoke.sh TARVEL_EXE [OUT_DIR]
+# With REPORT_PROBE (Form1 whose click raises a run-time error), a fourth
+# run: the click shows the error in a message box titled with the window's
+# caption; dismissed, the window goes on, and closing it ends the process.
+#
+#   bash tools/wine-smoke.sh TARVEL_EXE [OUT_DIR [REPORT_PROBE]]
 set -euo pipefail
 
 exe=$(readlink -f "$1")
 out=$(readlink -f "${2:-$(dirname "$exe")/wine-smoke}")
+probe=""
+[ -n "${3:-}" ] && probe=$(readlink -f "$3")
 mkdir -p "$out"
 
 faults=0
@@ -90,17 +96,21 @@ at_least() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a + 0 >= b + 0) }'; }
 
 wine_pid=""
 window=""
+program="$exe"
 client_x=0
 client_y=0
 
-# start_program RUN: starts Tarvel.exe and waits until its window shows its
+# The X class of the program's windows, as wine names it.
+program_class() { basename "$program" | tr '[:upper:]' '[:lower:]'; }
+
+# start_program RUN: starts $program and waits until its window shows its
 # client area; checks the client area's size.
 start_program() {
-  (cd "$(dirname "$exe")" && LANG=bg_BG.UTF-8 exec wine "$exe") >"$work/wine-$1.log" 2>&1 &
+  (cd "$(dirname "$program")" && LANG=bg_BG.UTF-8 exec wine "$program") >"$work/wine-$1.log" 2>&1 &
   wine_pid=$!
   window=""
   for _ in $(seq 150); do
-    window=$(xdotool search --onlyvisible --class 'tarvel.exe' 2>/dev/null | head -n 1 || true)
+    window=$(xdotool search --onlyvisible --class "$(program_class)" 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && break
     sleep 0.1
   done
@@ -201,6 +211,44 @@ press() {
   fi
 }
 
+# report RUN: clicks the button of the probe, whose click raises a run-time
+# error: a message box titled with the window's caption must show it, and
+# once it is dismissed the window must go on.
+report() {
+  local caption box=""
+  caption=$(xdotool getwindowname "$window")
+  xdotool mousemove $((client_x + 136)) $((client_y + 368)) click 1
+  for _ in $(seq 50); do
+    box=$(xdotool search --onlyvisible --class "$(program_class)" 2>/dev/null | grep -vx "$window" | head -n 1 || true)
+    [ -n "$box" ] && break
+    sleep 0.1
+  done
+  if [ -z "$box" ]; then
+    fail "$1: no message box showed the run-time error"
+    return
+  fi
+  sleep 0.5
+  screenshot "$1-message"
+  if [ "$(xdotool getwindowname "$box")" = "$caption" ]; then
+    pass "$1: a message box titled \"$caption\" shows the run-time error"
+  else
+    fail "$1: the message box is titled \"$(xdotool getwindowname "$box")\", not \"$caption\""
+  fi
+  xdotool windowfocus --sync "$box" 2>/dev/null || true
+  xdotool key --window "$box" Return
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --class "$(program_class)" 2>/dev/null | grep -qx "$box" || break
+    sleep 0.1
+  done
+  if xdotool search --onlyvisible --class "$(program_class)" 2>/dev/null | grep -qx "$box"; then
+    fail "$1: Enter did not dismiss the message box"
+  elif xdotool search --onlyvisible --class "$(program_class)" 2>/dev/null | grep -qx "$window"; then
+    pass "$1: after the message the window goes on"
+  else
+    fail "$1: the window is gone after the message"
+  fi
+}
+
 # close_program RUN: closes the window as the user does (Alt+F4); the
 # process must end.
 close_program() {
@@ -232,6 +280,18 @@ for run in click space enter; do
   fi
   wineserver -w
 done
+
+if [ -n "$probe" ]; then
+  program="$probe"
+  if start_program report; then
+    report report
+    close_program report
+  else
+    [ -n "$wine_pid" ] && kill "$wine_pid" 2>/dev/null
+    wine_pid=""
+  fi
+  wineserver -w
+fi
 
 echo "wine-smoke: $faults faults"
 [ "$faults" -eq 0 ]
