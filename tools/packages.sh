@@ -15,25 +15,26 @@ WINDOWS_PACKAGES=(g++-mingw-w64-i686 binutils-mingw-w64-i686 python3-pefile icou
 # architecture, see ensure_i386).
 WINE_PACKAGES=(wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick locales)
 
+# Runs a command as root: directly when we are root, else through sudo.
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
 ensure_packages() {
   local missing=() p
   for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  local sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
   echo "installing: ${missing[*]}"
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # Adds the i386 architecture to dpkg, for wine32, unless it is there.
 ensure_i386() {
   dpkg --print-foreign-architectures | grep -qx i386 && return 0
-  local sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo dpkg --add-architecture i386
+  as_root dpkg --add-architecture i386
 }
 
 # Generates a locale (e.g. bg_BG.UTF-8) unless it is there.
@@ -41,9 +42,7 @@ ensure_locale() {
   local name=$1 short
   short=$(tr '[:upper:]' '[:lower:]' <<<"${name/UTF-8/utf8}")
   locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | grep -qx "$short" && return 0
-  local sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo sed -i "s/^# *\($name .*\)/\1/" /etc/locale.gen
-  grep -q "^$name " /etc/locale.gen || echo "$name UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
-  $sudo locale-gen >/dev/null
+  as_root sed -i "s/^# *\($name .*\)/\1/" /etc/locale.gen
+  grep -q "^$name " /etc/locale.gen || echo "$name UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+  as_root locale-gen >/dev/null
 }

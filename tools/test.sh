@@ -16,7 +16,7 @@ run_suite() {
   local log
   log=$(mktemp)
   set +e
-  ctest --test-dir "$1" --output-on-failure -j "$jobs" 2>&1 | tee "$log"
+  ctest --test-dir "$1" --output-on-failure --timeout 300 -j "$jobs" 2>&1 | tee "$log"
   set -e
   local line
   line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
