@@ -34,6 +34,7 @@ fi
 
 work=$(mktemp -d)
 xvfb_pid=""
+wine_pid=""
 export WINEARCH=win32
 export WINEPREFIX="$work/prefix"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -94,7 +95,6 @@ white_share() {
 }
 at_least() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a + 0 >= b + 0) }'; }
 
-wine_pid=""
 window=""
 program="$exe"
 client_x=0
