@@ -9,6 +9,7 @@
 #include "drawings.h"
 #include "geometry.h"
 #include "paint.h"
+#include "pine_cone.h"
 
 namespace assets {
 
@@ -37,7 +38,9 @@ constexpr double kPieX = 368, kPieY = 312, kPieRx = 318, kPieRy = 160, kPieWall 
 // The flower, the bauble and the pine cone.
 constexpr double kFlowerX = 688, kFlowerY = 505;
 constexpr double kBaubleX = 842, kBaubleY = 418, kBaubleR = 92;
-constexpr double kConeX = 657, kConeY = 634;
+// The cone lies with its stalk towards the ribbon and its tip down to the left.
+constexpr double kConeX = 784, kConeY = 592, kConeAngle = kPi - 0.2;
+constexpr double kConeLength = 240, kConeHalfWidth = 47;
 
 double WrapRadius(double angle) {
   const double c = std::cos(angle), s = std::sin(angle);
@@ -364,85 +367,6 @@ void DrawRibbon(cairo_t* cr, Prng& rng) {
   cairo_restore(cr);
 }
 
-void DrawCone(cairo_t* cr, Prng& rng) {
-  cairo_save(cr);
-  cairo_translate(cr, kConeX, kConeY);
-  cairo_rotate(cr, -0.1);
-  // The stalk at the base (right).
-  cairo_move_to(cr, 96, -4);
-  cairo_line_to(cr, 124, -10);
-  cairo_line_to(cr, 126, 2);
-  cairo_line_to(cr, 98, 6);
-  cairo_close_path(cr);
-  SetColor(cr, {96, 60, 14});
-  cairo_fill(cr);
-  // The body, black in the gaps between the scales.
-  cairo_move_to(cr, -112, 0);
-  cairo_curve_to(cr, -80, -30, 40, -48, 100, -30);
-  cairo_curve_to(cr, 118, -20, 118, 20, 100, 32);
-  cairo_curve_to(cr, 40, 52, -80, 30, -112, 0);
-  cairo_close_path(cr);
-  SetColor(cr, {0, 0, 0});
-  cairo_fill_preserve(cr);
-  cairo_clip(cr);
-  // Scales from the base to the tip, so that each lies over the one behind
-  // it towards the base; each a rounded shield turned outwards, lit from
-  // above, with a dark underside.
-  for (int col = 11; col >= 0; --col) {
-    const double x = -100 + col * 18.5;
-    const double half = (16 + 22 * (x + 110) / 220) * std::sqrt(std::max(0.0, 1 - (x / 116) * (x / 116))) + 8;
-    const int rows = 5;
-    for (int row = 0; row < rows; ++row) {
-      const double f = (row + 0.5 + (col % 2 ? 0.25 : -0.25)) / rows * 2 - 1;
-      const double y = f * half;
-      const double w = 12 + 9 * (x + 110) / 220, h = 6 + 5 * (x + 110) / 220;
-      cairo_save(cr);
-      cairo_translate(cr, x + rng.Range(-1.5, 1.5), y + rng.Range(-1.5, 1.5));
-      cairo_rotate(cr, f * 0.7);
-      // Underside in shadow.
-      cairo_move_to(cr, w * 0.9, 0);
-      cairo_curve_to(cr, w * 0.9, h * 1.3, -w * 0.6, h * 1.4, -w, h * 0.3);
-      cairo_line_to(cr, -w * 0.2, 0);
-      cairo_close_path(cr);
-      SetColor(cr, {70, 40, 6});
-      cairo_fill(cr);
-      // Upper face.
-      cairo_move_to(cr, -w, -h * 0.7);
-      cairo_curve_to(cr, -w * 0.3, -h * 1.4, w * 1.1, -h * 1.1, w, 0);
-      cairo_curve_to(cr, w * 0.9, h * 0.9, -w * 0.3, h * 1.0, -w, h * 0.5);
-      cairo_close_path(cr);
-      cairo_pattern_t* g = cairo_pattern_create_radial(w * 0.2, -h * 0.6, 0.5, 0, 0, w * 1.2);
-      const double shade = 1.0 - 0.3 * (f + 1) / 2;
-      AddStop(g, 0.0, Scaled({255, 236, 150}, shade));
-      AddStop(g, 0.45, Scaled({220, 168, 58}, shade));
-      AddStop(g, 1.0, Scaled({110, 70, 14}, shade));
-      cairo_set_source(cr, g);
-      cairo_fill_preserve(cr);
-      cairo_pattern_destroy(g);
-      cairo_set_source_rgba(cr, 0.22, 0.13, 0.0, 0.9);
-      cairo_set_line_width(cr, 1.0);
-      cairo_stroke(cr);
-      // The ridge across its tip.
-      cairo_move_to(cr, w * 0.2, -h * 0.5);
-      cairo_curve_to(cr, w * 0.6, -h * 0.3, w * 0.6, h * 0.3, w * 0.25, h * 0.55);
-      cairo_set_source_rgba(cr, 1.0, 0.95, 0.7, 0.6);
-      cairo_set_line_width(cr, 1.3);
-      cairo_stroke(cr);
-      cairo_restore(cr);
-    }
-  }
-  cairo_pattern_t* round = cairo_pattern_create_linear(0, -44, 0, 46);
-  AddStop(round, 0.0, {255, 240, 200}, 0.2);
-  AddStop(round, 0.4, {255, 240, 200}, 0.0);
-  AddStop(round, 0.7, {0, 0, 0}, 0.0);
-  AddStop(round, 1.0, {0, 0, 0}, 0.55);
-  cairo_set_source(cr, round);
-  cairo_paint(cr);
-  cairo_pattern_destroy(round);
-  art::Glitter(cr, rng, 0, 0, 104, 36, 420, {255, 236, 150}, {120, 80, 10}, 1.5);
-  cairo_restore(cr);
-}
-
 // One bract of the poinsettia: a pointed leaf from the centre outwards.
 void Bract(cairo_t* cr, Prng& rng, double angle, double length, double width, Rgb colour) {
   cairo_save(cr);
@@ -488,11 +412,14 @@ void Bract(cairo_t* cr, Prng& rng, double angle, double length, double width, Rg
   cairo_restore(cr);
 }
 
-void DrawFlower(cairo_t* cr, Prng& rng) {
-  // Shadow on what lies beneath.
+// The flower's shadow on the pie, the bauble and the ribbon.
+void DrawFlowerShadow(cairo_t* cr) {
   EllipsePath(cr, kFlowerX - 12, kFlowerY + 18, 160, 120);
   cairo_set_source_rgba(cr, 0.05, 0, 0, 0.45);
   cairo_fill(cr);
+}
+
+void DrawFlower(cairo_t* cr, Prng& rng) {
   for (int i = 0; i < 8; ++i) {
     const double a = i * 2 * kPi / 8 + 0.2 + rng.Range(-0.08, 0.08);
     Bract(cr, rng, a, rng.Range(140, 165), rng.Range(40, 48), {196, 14, 26});
@@ -523,7 +450,10 @@ Raster DrawPastry() {
   art::Sphere(cr, kBaubleX, kBaubleY, kBaubleR, {214, 166, 52}, rng, 160);
   DrawPie(cr, rng);
   DrawRibbon(cr, rng);
-  DrawCone(cr, rng);
+  DrawFlowerShadow(cr);
+  // The cone has glitter of its own, so that the flower keeps its shape.
+  Prng cone_rng(0x636f6e65ULL);
+  art::DrawPineCone(cr, cone_rng, kConeX, kConeY, kConeAngle, kConeLength, kConeHalfWidth);
   DrawFlower(cr, rng);
   // Nothing may show where the tree, the heading and the button cover the
   // dish in the window.
