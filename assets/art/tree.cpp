@@ -10,6 +10,7 @@
 #include "canvas.h"
 #include "drawings.h"
 #include "paint.h"
+#include "presents.h"
 
 namespace assets {
 
@@ -294,163 +295,6 @@ void DrawTopper(cairo_t* cr, Prng& rng) {
   art::Sphere(cr, fx, fy, 14, {228, 176, 50}, rng, 30);
 }
 
-struct Present {
-  double x, y, w, h, d;  // front face and depth of the top
-  double tone;           // brightness of its paper
-};
-
-void DrawPresent(cairo_t* cr, Prng& rng, const Present& p) {
-  const double dx = p.d * 0.35, dy = p.d * 0.55;
-  // Shadow it casts on what lies behind and beside it.
-  cairo_rectangle(cr, p.x + 4, p.y - dy + 4, p.w + dx, p.h + dy);
-  SetColor(cr, {0, 0, 0});
-  cairo_fill(cr);
-  const Rgb gold = Scaled({222, 170, 58}, p.tone);
-  // Top face.
-  cairo_move_to(cr, p.x, p.y);
-  cairo_line_to(cr, p.x + dx, p.y - dy);
-  cairo_line_to(cr, p.x + p.w + dx, p.y - dy);
-  cairo_line_to(cr, p.x + p.w, p.y);
-  cairo_close_path(cr);
-  cairo_pattern_t* top = cairo_pattern_create_linear(p.x, p.y - dy, p.x + p.w, p.y);
-  AddStop(top, 0, Mix(gold, {255, 246, 200}, 0.6));
-  AddStop(top, 0.5, Mix(gold, {255, 240, 180}, 0.3));
-  AddStop(top, 1, gold);
-  cairo_set_source(cr, top);
-  cairo_fill(cr);
-  cairo_pattern_destroy(top);
-  // Side face, in shade.
-  cairo_move_to(cr, p.x + p.w, p.y);
-  cairo_line_to(cr, p.x + p.w + dx, p.y - dy);
-  cairo_line_to(cr, p.x + p.w + dx, p.y + p.h - dy);
-  cairo_line_to(cr, p.x + p.w, p.y + p.h);
-  cairo_close_path(cr);
-  SetColor(cr, Scaled(gold, 0.5));
-  cairo_fill(cr);
-  // Front face: shiny paper with bands of reflected light.
-  cairo_rectangle(cr, p.x, p.y, p.w, p.h);
-  cairo_pattern_t* front = cairo_pattern_create_linear(p.x, p.y, p.x + p.w * 0.8, p.y + p.h);
-  AddStop(front, 0.0, Scaled(gold, 0.9));
-  AddStop(front, 0.2, Mix(gold, {255, 244, 190}, 0.55));
-  AddStop(front, 0.4, Scaled(gold, 0.8));
-  AddStop(front, 0.65, Mix(gold, {255, 236, 170}, 0.35));
-  AddStop(front, 1.0, Scaled(gold, 0.55));
-  cairo_set_source(cr, front);
-  cairo_fill(cr);
-  cairo_pattern_destroy(front);
-  // Crinkles and glitter in the paper.
-  cairo_save(cr);
-  cairo_rectangle(cr, p.x, p.y, p.w, p.h);
-  cairo_clip(cr);
-  // Crumpled foil: small facets, each tilted to the light a little
-  // differently.
-  const double cell = 15;
-  const int nx = static_cast<int>(p.w / cell) + 2, ny = static_cast<int>(p.h / cell) + 2;
-  std::vector<double> gx(static_cast<std::size_t>(nx * ny)), gy(gx.size());
-  for (int j = 0; j < ny; ++j)
-    for (int i = 0; i < nx; ++i) {
-      const std::size_t k = static_cast<std::size_t>(j * nx + i);
-      gx[k] = p.x + (i + rng.Range(-0.35, 0.35)) * cell;
-      gy[k] = p.y + (j + rng.Range(-0.35, 0.35)) * cell;
-    }
-  for (int j = 0; j + 1 < ny; ++j)
-    for (int i = 0; i + 1 < nx; ++i)
-      for (int half = 0; half < 2; ++half) {
-        const std::size_t a = static_cast<std::size_t>(j * nx + i), b = a + 1;
-        const std::size_t c = a + static_cast<std::size_t>(nx), d = c + 1;
-        cairo_move_to(cr, gx[a], gy[a]);
-        if (half == 0) { cairo_line_to(cr, gx[b], gy[b]); cairo_line_to(cr, gx[d], gy[d]); }
-        else { cairo_line_to(cr, gx[d], gy[d]); cairo_line_to(cr, gx[c], gy[c]); }
-        cairo_close_path(cr);
-        const double v = rng.Unit();
-        if (v < 0.45) SetColor(cr, {255, 246, 200}, rng.Range(0.1, 0.45));
-        else if (v < 0.9) SetColor(cr, Scaled(gold, 0.55), rng.Range(0.1, 0.4));
-        else SetColor(cr, {255, 255, 240}, rng.Range(0.5, 0.8));
-        cairo_fill(cr);
-      }
-  art::Glitter(cr, rng, p.x + p.w / 2, p.y + p.h / 2, p.w / 2, p.h / 2, static_cast<int>(p.w * p.h / 400),
-               {255, 250, 220}, Scaled(gold, 0.45), 1.6);
-  cairo_restore(cr);
-  // Edges of the box catch the light.
-  cairo_move_to(cr, p.x, p.y + p.h);
-  cairo_line_to(cr, p.x, p.y);
-  cairo_line_to(cr, p.x + p.w, p.y);
-  SetColor(cr, {255, 240, 180}, 0.8);
-  cairo_set_line_width(cr, 2);
-  cairo_stroke(cr);
-  // The red ribbon, crosswise over front and top.
-  const double rw = std::max(12.0, p.w * 0.09);
-  const double rx = p.x + p.w * 0.5 - rw / 2;
-  const double ry = p.y + p.h * 0.45 - rw / 2;
-  auto ribbon_fill = [&](double x0, double y0, double x1, double y1) {
-    cairo_pattern_t* g = cairo_pattern_create_linear(x0, y0, x1, y1);
-    AddStop(g, 0, {120, 0, 10});
-    AddStop(g, 0.4, {226, 30, 40});
-    AddStop(g, 0.6, {236, 60, 70});
-    AddStop(g, 1, {110, 0, 10});
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
-  };
-  cairo_rectangle(cr, rx, p.y, rw, p.h);
-  ribbon_fill(rx, 0, rx + rw, 0);
-  cairo_rectangle(cr, p.x, ry, p.w, rw);
-  ribbon_fill(0, ry, 0, ry + rw);
-  cairo_move_to(cr, rx, p.y);
-  cairo_line_to(cr, rx + dx, p.y - dy);
-  cairo_line_to(cr, rx + rw + dx, p.y - dy);
-  cairo_line_to(cr, rx + rw, p.y);
-  cairo_close_path(cr);
-  ribbon_fill(rx, 0, rx + rw, 0);
-  cairo_move_to(cr, p.x + dx * 0.5, p.y - dy * 0.5 - rw * 0.3);
-  cairo_line_to(cr, p.x + p.w + dx * 0.5, p.y - dy * 0.5 - rw * 0.3);
-  cairo_line_to(cr, p.x + p.w + dx * 0.5, p.y - dy * 0.5 + rw * 0.3);
-  cairo_line_to(cr, p.x + dx * 0.5, p.y - dy * 0.5 + rw * 0.3);
-  cairo_close_path(cr);
-  ribbon_fill(0, p.y - dy * 0.5 - rw * 0.3, 0, p.y - dy * 0.5 + rw * 0.3);
-  // The bow on top: two loops, two tails and a knot.
-  const double kx = rx + rw / 2 + dx * 0.5, ky = p.y - dy * 0.5;
-  const double s = std::clamp(p.w * 0.22, 22.0, 46.0);
-  for (int side = -1; side <= 1; side += 2) {
-    cairo_move_to(cr, kx, ky);
-    cairo_curve_to(cr, kx + side * s * 0.4, ky - s * 1.1, kx + side * s * 1.3, ky - s * 0.8, kx + side * s * 1.1, ky - s * 0.1);
-    cairo_curve_to(cr, kx + side * s, ky + s * 0.25, kx + side * s * 0.4, ky + s * 0.2, kx, ky);
-    cairo_close_path(cr);
-    cairo_pattern_t* g = cairo_pattern_create_radial(kx + side * s * 0.6, ky - s * 0.6, 1, kx + side * s * 0.6, ky - s * 0.4, s);
-    AddStop(g, 0, {255, 120, 120});
-    AddStop(g, 0.45, {214, 20, 32});
-    AddStop(g, 1, {90, 0, 8});
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
-    SetColor(cr, {70, 0, 6}, 0.9);
-    cairo_set_line_width(cr, 1.4);
-    cairo_stroke(cr);
-    // The inside of the loop, in shade.
-    EllipsePath(cr, kx + side * s * 0.62, ky - s * 0.38, s * 0.26, s * 0.15, side * -0.6);
-    SetColor(cr, {96, 0, 10});
-    cairo_fill(cr);
-    cairo_move_to(cr, kx, ky);
-    cairo_line_to(cr, kx + side * s * 0.7, ky + s * 0.9);
-    cairo_line_to(cr, kx + side * s * 0.35, ky + s * 0.95);
-    cairo_close_path(cr);
-    SetColor(cr, {170, 8, 20});
-    cairo_fill(cr);
-  }
-  art::Sphere(cr, kx, ky, s * 0.22, {200, 16, 28}, rng, 0);
-}
-
-void DrawPresents(cairo_t* cr, Prng& rng) {
-  // Back row first, then the front row, then the small ones on top.
-  const Present presents[] = {
-      {80, 975, 220, 150, 56, 0.95},   {325, 960, 195, 120, 52, 1.05}, {560, 963, 185, 135, 50, 0.9},
-      {765, 970, 195, 150, 46, 1.0},   {27, 1075, 204, 200, 40, 1.1},  {222, 1040, 260, 235, 44, 0.92},
-      {476, 1095, 170, 180, 36, 1.08}, {636, 1060, 215, 215, 42, 0.97}, {831, 1100, 138, 175, 34, 1.04},
-      {410, 1010, 120, 90, 34, 1.12},
-  };
-  for (const Present& p : presents) DrawPresent(cr, rng, p);
-}
-
 void DrawFloor(cairo_t* cr, Prng& rng) {
   cairo_new_path(cr);
   cairo_move_to(cr, 44, 1270);
@@ -474,7 +318,7 @@ Raster DrawTree() {
   DrawOrnaments(cr, rng);
   DrawTinsel(cr, rng, 3.6);
   DrawTopper(cr, rng);
-  DrawPresents(cr, rng);
+  art::DrawPresents(cr, rng);
   return canvas.ToRaster(true);
 }
 
