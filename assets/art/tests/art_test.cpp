@@ -152,6 +152,44 @@ TEST(Tree, PaleFloorUnderThePresents) {
   EXPECT_GT(pale, across * 9 / 10);
 }
 
+// The share of a band's pixels that are opaque and near (r, g, b): the sum
+// of their channel differences below 90.
+double ShareNear(const Raster& r, PixelRect band, int red, int green, int blue) {
+  std::size_t near = 0, all = 0;
+  for (int y = band.y0; y <= band.y1; ++y)
+    for (int x = band.x0; x <= band.x1; ++x) {
+      const std::uint8_t* p = r.at(x, y);
+      ++all;
+      if (r.opaque(x, y) && std::abs(p[0] - red) + std::abs(p[1] - green) + std::abs(p[2] - blue) < 90) ++near;
+    }
+  return static_cast<double>(near) / static_cast<double>(all);
+}
+
+// The parts of the cut-outs that make them what they are, each found in
+// its place: the heap of gold presents with red ribbon across the tree's
+// foot, its left and right ends, and the gold pine cone with black gaps
+// between its scales below the flower.
+TEST(CutOuts, PartsInTheirPlaces) {
+  const struct {
+    const char* name;
+    const Raster& (*made)();
+    PixelRect band;
+    int r, g, b;
+    double min_share;
+  } parts[] = {
+      {"gold presents across the foot", Tree, {26, 900, 984, 1270}, 194, 170, 106, 0.25},
+      {"red ribbon on the presents", Tree, {26, 900, 984, 1270}, 190, 20, 32, 0.03},
+      {"presents at the left end", Tree, {26, 1000, 120, 1260}, 194, 170, 106, 0.2},
+      {"presents at the right end", Tree, {890, 1000, 984, 1260}, 194, 170, 106, 0.2},
+      {"gold pine cone", Pastry, {545, 620, 800, 671}, 166, 127, 46, 0.12},
+      {"black gaps in the cone", Pastry, {545, 620, 800, 671}, 0, 0, 0, 0.04},
+  };
+  for (const auto& p : parts) {
+    SCOPED_TRACE(p.name);
+    EXPECT_GE(ShareNear(p.made(), p.band, p.r, p.g, p.b), p.min_share);
+  }
+}
+
 // The median colour of a block of the greeting, channel by channel.
 std::vector<int> Median(const Raster& r, PixelRect b) {
   std::vector<int> out;
