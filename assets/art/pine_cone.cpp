@@ -115,7 +115,7 @@ void DrawPineCone(cairo_t* cr, Prng& rng, double base_x, double base_y, double a
       // Scales on the flanks fan outwards; near the tip they follow the
       // body's narrowing.
       const double fan = 0.7 * side * (u < 0.5 ? 1.0 : 1.0 - 1.6 * (u - 0.5));
-      const double light = std::clamp(0.72 + 0.25 * s.facing + 0.3 * up * side, 0.4, 1.1);
+      const double light = std::clamp(0.8 + 0.22 * s.facing + 0.25 * up * side, 0.55, 1.12);
       cairo_save(cr);
       cairo_translate(cr, x, y);
       cairo_rotate(cr, fan);
