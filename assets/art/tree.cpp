@@ -311,6 +311,10 @@ Raster DrawTree() {
   art::Canvas canvas(kWidth, kHeight);
   cairo_t* cr = canvas.cr();
   Prng rng(0x74726565ULL);
+  // Everything stays inside the cut-out's frame: columns 26 to 984, rows 44
+  // to 1296.
+  cairo_rectangle(cr, 26, 44, 984 - 26 + 1, 1296 - 44 + 1);
+  cairo_clip(cr);
   DrawFloor(cr, rng);
   DrawGreenery(cr, rng);
   DrawTinsel(cr, rng, 0.4);

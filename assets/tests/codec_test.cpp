@@ -323,8 +323,11 @@ TEST(JpegWriter, RefusesAnEmptyRaster) {
 
 // A second run of the generator writes the very same 23 files.
 TEST(Generator, SameBytesOnEveryRun) {
-  const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "tarvel_pictures_again";
-  std::filesystem::remove_all(dir);
+  // A folder of this run's own, so that two suites running at once do not
+  // write into each other's.
+  std::string pattern = (std::filesystem::path(testing::TempDir()) / "tarvel_pictures_XXXXXX").string();
+  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  const std::filesystem::path dir = pattern;
   const std::string command = std::string("\"") + TARVEL_GENERATOR + "\" \"" + dir.string() + "\"";
   ASSERT_EQ(std::system(command.c_str()), 0);
   std::vector<std::string> names = {"greeting.jpg"};
