@@ -59,7 +59,10 @@ FormWindow* FormOf(HWND hwnd) {
 std::variant<std::unique_ptr<FormWindow>, RuntimeError> FormWindow::Open(const ProgramHeader& program) {
   auto opened = OpenWindow(program);
   if (auto* error = std::get_if<RuntimeError>(&opened)) return *error;
-  return std::make_unique<FormWindow>(std::move(std::get<std::unique_ptr<WindowInstance>>(opened)));
+  auto window = std::make_unique<FormWindow>(std::move(std::get<std::unique_ptr<WindowInstance>>(opened)));
+  // Without its window the message loop would wait for ever.
+  if (window->hwnd() == nullptr) return RuntimeError(kErrOutOfMemory, "the window could not be created");
+  return window;
 }
 
 FormWindow::FormWindow(std::unique_ptr<WindowInstance> instance)
