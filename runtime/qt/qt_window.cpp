@@ -19,8 +19,8 @@ Qt::WindowFlags FlagsFor(const FormSettings& s) {
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (s.borderStyle == 4 || s.borderStyle == 5) flags |= Qt::Tool;  // tool windows
-  if (s.maxButton && s.Resizable()) flags |= Qt::WindowMaximizeButtonHint;
-  if (s.minButton) flags |= Qt::WindowMinimizeButtonHint;
+  if (s.HasMaximizeBox()) flags |= Qt::WindowMaximizeButtonHint;
+  if (s.HasMinimizeBox()) flags |= Qt::WindowMinimizeButtonHint;
   if (!s.Resizable()) flags |= Qt::MSWindowsFixedSizeDialogHint;
   return flags;
 }

@@ -43,10 +43,8 @@ Styles StylesFor(const FormSettings& s) {
     case 5: style |= WS_THICKFRAME; exStyle |= WS_EX_TOOLWINDOW; break;
     default: break;
   }
-  if (s.borderStyle == 1 || s.borderStyle == 2) {
-    if (s.minButton) style |= WS_MINIMIZEBOX;
-    if (s.maxButton) style |= WS_MAXIMIZEBOX;
-  }
+  if (s.HasMinimizeBox()) style |= WS_MINIMIZEBOX;
+  if (s.HasMaximizeBox()) style |= WS_MAXIMIZEBOX;
   return {style, exStyle};
 }
 
