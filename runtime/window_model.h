@@ -30,7 +30,6 @@ constexpr std::uint8_t Blue(Colour c) { return static_cast<std::uint8_t>((c.valu
 // System colours that a control keeps when the description stores none.
 inline constexpr Colour kSysButtonFace{0x8000000Fu};
 inline constexpr Colour kSysButtonText{0x80000012u};
-inline constexpr Colour kSysWindowText{0x80000008u};
 
 // A rectangle in pixels.
 struct PixelRect {

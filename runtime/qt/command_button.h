@@ -20,7 +20,6 @@ class CommandButton final : public QWidget {
 
   // Called once for each press.
   void SetOnClick(std::function<void()> onClick) { onClick_ = std::move(onClick); }
-  bool isDown() const { return down_; }
 
  protected:
   bool event(QEvent* e) override;

@@ -43,11 +43,6 @@ double TwipsPerPixel() {
   return 1440.0 / (dpi > 0 ? dpi : 96.0);
 }
 
-std::variant<std::unique_ptr<QtWindow>, RuntimeError> QtWindow::Open(const WindowHeader& window,
-                                                                    const Description& description) {
-  return Wrap(OpenWindow(window, description));
-}
-
 std::variant<std::unique_ptr<QtWindow>, RuntimeError> Wrap(
     std::variant<std::unique_ptr<WindowInstance>, RuntimeError> opened) {
   if (auto* error = std::get_if<RuntimeError>(&opened)) return *error;
