@@ -20,7 +20,6 @@ struct Variant {
   // The argument passed for an optional parameter that is left out.
   static constexpr Variant Missing() { return {VT_ERROR, DISP_E_PARAMNOTFOUND}; }
   bool IsMissing() const { return vt == VT_ERROR && scode == DISP_E_PARAMNOTFOUND; }
-  bool IsEmpty() const { return vt == VT_EMPTY; }
 };
 
 }  // namespace vb

@@ -30,7 +30,6 @@ constexpr std::uint8_t Blue(Colour c) { return static_cast<std::uint8_t>((c.valu
 // System colours that a control keeps when the description stores none.
 inline constexpr Colour kSysButtonFace{0x8000000Fu};
 inline constexpr Colour kSysButtonText{0x80000012u};
-inline constexpr Colour kSysWindowText{0x80000008u};
 
 // A rectangle in pixels.
 struct PixelRect {
@@ -68,6 +67,10 @@ struct FormSettings {
   int startUpPosition = 3;  // 0 manual, 1 centre owner, 2 centre screen, 3 platform default
 
   bool Resizable() const { return borderStyle == 2 || borderStyle == 5; }
+  // The title bar's minimize and maximize boxes: only the fixed single and
+  // the sizable frame have them, and then as stored.
+  bool HasMinimizeBox() const { return minButton && (borderStyle == 1 || borderStyle == 2); }
+  bool HasMaximizeBox() const { return maxButton && (borderStyle == 1 || borderStyle == 2); }
 };
 
 // Told when a control's look changes, so that the platform repaints it.

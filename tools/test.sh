@@ -11,13 +11,17 @@ jobs=$(nproc)
 passed=0
 failed=0
 
-# run_suite DIR: runs ctest in DIR and adds its counts to the totals.
+# run_suite DIR: runs ctest in DIR and adds its counts to the totals. The
+# tests' scratch folder is a fresh one of the run's own, so that a test run
+# in another checkout on this machine cannot write into the same folders.
 run_suite() {
-  local log
+  local log scratch
   log=$(mktemp)
+  scratch=$(mktemp -d)
   set +e
-  ctest --test-dir "$1" --output-on-failure --timeout 300 -j "$jobs" 2>&1 | tee "$log"
+  TEST_TMPDIR="$scratch" ctest --test-dir "$1" --output-on-failure --timeout 300 -j "$jobs" 2>&1 | tee "$log"
   set -e
+  rm -rf "$scratch"
   local line
   line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
   rm -f "$log"

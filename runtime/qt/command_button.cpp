@@ -41,8 +41,9 @@ CommandButton::CommandButton(const ButtonControl& control, double twipsPerPixel,
 }
 
 bool CommandButton::event(QEvent* e) {
-  // Tab and Shift+Tab move the focus among the window's controls that take
-  // it; this is the only one, so the focus stays here.
+  // Tab and Shift+Tab leave the focus here: the focus does not move from
+  // button to button (nor does it on Win32), which is right for a window
+  // whose one button is its only control that takes the focus.
   if (e->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(e)->key();
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {

@@ -1,8 +1,8 @@
 // The command button: a widget of its own kind that paints its face in its
 // own BackColor exactly (graphical style), with a classic raised edge, a
 // pressed look and a focus rectangle. A mouse click, Space or Enter presses
-// it once; it is neither a default nor a cancel button, and Tab leaves the
-// focus on it when it is the window's only control that takes the focus.
+// it once; it is neither a default nor a cancel button, and Tab and
+// Shift+Tab leave the focus on it.
 #pragma once
 
 #include <QFont>
@@ -20,7 +20,6 @@ class CommandButton final : public QWidget {
 
   // Called once for each press.
   void SetOnClick(std::function<void()> onClick) { onClick_ = std::move(onClick); }
-  bool isDown() const { return down_; }
 
  protected:
   bool event(QEvent* e) override;

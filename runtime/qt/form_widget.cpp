@@ -59,6 +59,8 @@ void FormWidget::paintEvent(QPaintEvent* e) {
     if (auto* label = std::get_if<LabelControl*>(&*layer)) PaintLabel(p, **label);
     if (auto* image = std::get_if<ImageControl*>(&*layer)) PaintImage(p, **image);
   }
+  // The report may open a message box: not from within the paint.
+  if (reportPending_) QMetaObject::invokeMethod(this, &FormWidget::ReportUndecodable, Qt::QueuedConnection);
 }
 
 void FormWidget::PaintLabel(QPainter& p, const LabelControl& label) const {
@@ -74,16 +76,26 @@ void FormWidget::PaintLabel(QPainter& p, const LabelControl& label) const {
   p.restore();
 }
 
-void FormWidget::PaintImage(QPainter& p, const ImageControl& image) const {
-  const Picture* picture = image.picture();
-  if (picture == nullptr) return;
+void FormWidget::PaintImage(QPainter& p, const ImageControl& image) {
+  Picture* picture = image.picture();
+  if (picture == nullptr || undecodable_.count(picture) != 0) return;
   const QRect frame = ToQRect(ToPixels(image.base.extent, twipsPerPixel_));
   const QImage shown = ShownPicture(*picture, image.stretch ? frame.size() : QSize());
-  if (shown.isNull()) return;
+  if (shown.isNull()) {
+    undecodable_.emplace(picture, Ref<Picture>::Share(picture));
+    reportPending_ = true;
+    return;
+  }
   p.save();
   p.setClipRect(frame, Qt::IntersectClip);
   p.drawImage(frame.topLeft(), shown);
   p.restore();
+}
+
+void FormWidget::ReportUndecodable() {
+  if (!reportPending_) return;
+  reportPending_ = false;
+  ReportError(RuntimeError(kErrInvalidFileFormat, "a picture cannot be decoded"));
 }
 
 void FormWidget::mousePressEvent(QMouseEvent* e) {

@@ -19,8 +19,8 @@ Qt::WindowFlags FlagsFor(const FormSettings& s) {
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (s.borderStyle == 4 || s.borderStyle == 5) flags |= Qt::Tool;  // tool windows
-  if (s.maxButton && s.Resizable()) flags |= Qt::WindowMaximizeButtonHint;
-  if (s.minButton) flags |= Qt::WindowMinimizeButtonHint;
+  if (s.HasMaximizeBox()) flags |= Qt::WindowMaximizeButtonHint;
+  if (s.HasMinimizeBox()) flags |= Qt::WindowMinimizeButtonHint;
   if (!s.Resizable()) flags |= Qt::MSWindowsFixedSizeDialogHint;
   return flags;
 }
@@ -41,11 +41,6 @@ double TwipsPerPixel() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
   return 1440.0 / (dpi > 0 ? dpi : 96.0);
-}
-
-std::variant<std::unique_ptr<QtWindow>, RuntimeError> QtWindow::Open(const WindowHeader& window,
-                                                                    const Description& description) {
-  return Wrap(OpenWindow(window, description));
 }
 
 std::variant<std::unique_ptr<QtWindow>, RuntimeError> Wrap(

@@ -21,9 +21,6 @@ class QtWindow {
   // Opens the program's window from its table of windows (defined with
   // the start routine, which alone reads the embedded stream).
   static std::variant<std::unique_ptr<QtWindow>, RuntimeError> Open(const ProgramHeader& program);
-  // Opens a window from records already read.
-  static std::variant<std::unique_ptr<QtWindow>, RuntimeError> Open(const WindowHeader& window,
-                                                                   const Description& description);
   explicit QtWindow(std::unique_ptr<WindowInstance> instance);
   ~QtWindow();
 

@@ -164,6 +164,21 @@ TEST(Builder, PictureSetAndClearTellTheListener) {
   EXPECT_EQ(told, 3);
 }
 
+// The title bar's boxes, as both window layers draw them: only the fixed
+// single and the sizable frame have a minimize or a maximize box.
+TEST(Builder, TitleBarBoxesFollowTheFrame) {
+  const struct { int border; bool min, max; } cases[] = {
+      {0, false, false}, {1, true, true}, {2, true, true}, {3, false, false}, {4, false, false}, {5, false, false}};
+  for (const auto& c : cases) {
+    FormSettings s;
+    s.borderStyle = c.border;
+    EXPECT_EQ(s.HasMinimizeBox(), c.min) << c.border;
+    EXPECT_EQ(s.HasMaximizeBox(), c.max) << c.border;
+    s.minButton = s.maxButton = false;
+    EXPECT_FALSE(s.HasMinimizeBox() || s.HasMaximizeBox()) << c.border;
+  }
+}
+
 // Descriptions that cannot make a window, each refused with a message.
 TEST(Builder, RefusesRecordsItCannotBuild) {
   struct Case {

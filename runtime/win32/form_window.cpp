@@ -43,10 +43,8 @@ Styles StylesFor(const FormSettings& s) {
     case 5: style |= WS_THICKFRAME; exStyle |= WS_EX_TOOLWINDOW; break;
     default: break;
   }
-  if (s.borderStyle == 1 || s.borderStyle == 2) {
-    if (s.minButton) style |= WS_MINIMIZEBOX;
-    if (s.maxButton) style |= WS_MAXIMIZEBOX;
-  }
+  if (s.HasMinimizeBox()) style |= WS_MINIMIZEBOX;
+  if (s.HasMaximizeBox()) style |= WS_MAXIMIZEBOX;
   return {style, exStyle};
 }
 
@@ -59,7 +57,10 @@ FormWindow* FormOf(HWND hwnd) {
 std::variant<std::unique_ptr<FormWindow>, RuntimeError> FormWindow::Open(const ProgramHeader& program) {
   auto opened = OpenWindow(program);
   if (auto* error = std::get_if<RuntimeError>(&opened)) return *error;
-  return std::make_unique<FormWindow>(std::move(std::get<std::unique_ptr<WindowInstance>>(opened)));
+  auto window = std::make_unique<FormWindow>(std::move(std::get<std::unique_ptr<WindowInstance>>(opened)));
+  // Without its window the message loop would wait for ever.
+  if (window->hwnd() == nullptr) return RuntimeError(kErrOutOfMemory, "the window could not be created");
+  return window;
 }
 
 FormWindow::FormWindow(std::unique_ptr<WindowInstance> instance)

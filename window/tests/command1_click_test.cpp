@@ -42,10 +42,10 @@ class DrawAction : public ::testing::Test {
     array = new FakeArray(log);
     for (int i = 0; i <= 20; ++i) array->Add(new FakeImage(log, i));
     for (int i = 0; i < 20; ++i) {
-      cards.push_back(new FakePicture(i));
+      cards.push_back(new FakePicture(log, i));
       array->member(i).SetPicture(cards.back());
     }
-    previous = new FakePicture(99);
+    previous = new FakePicture(log, 99);
     array->member(20).SetPicture(previous);
     form->SetControl(tarvel::kImage2Id, vb::Ref<vb::Object>::Share(array));
     SetGenerator(r);
@@ -198,6 +198,41 @@ TEST_F(DrawAction, FailureWhileShowingKeepsTheSlot) {
     EXPECT_EQ(array->member(20).picture(), previous) << call;
     EXPECT_EQ(Hidden(), 20);
     EXPECT_EQ(Counts(), before) << "every temporary released after " << call;
+  }
+}
+
+// Each statement releases its temporaries in its own order, and the clean-up
+// after a failing call in the show statement in the clean-up's order:
+// card array, card member, picture as read, slot array, slot member,
+// picture as assigned, skipping the empty ones.
+TEST_F(DrawAction, TemporariesAreReleasedInTheirOrder) {
+  std::vector<std::string> hides;
+  for (int i = 0; i < 20; ++i) hides.insert(hides.end(), {"Image2", "Member(" + std::to_string(i) + ")"});
+  const struct {
+    const char* failing;  // nothing: the press ends well
+    int occurrence;
+    std::vector<std::string> show;  // the releases after the hides
+  } cases[] = {
+      {"", 1, {"Picture(99)", "Image2", "Member(3)", "Image2", "Picture(3)", "Member(20)"}},
+      {"Item(20)", 1, {"Image2"}},
+      {"Item(3)", 2, {"Image2", "Image2", "Member(20)"}},
+      {"GetPicture(3)", 1, {"Image2", "Member(3)", "Image2", "Member(20)"}},
+      {"PutPicture(20)", 1, {"Image2", "Member(3)", "Image2", "Member(20)", "Picture(3)"}},
+  };
+  SetGenerator(0.15);  // card 3
+  for (const auto& c : cases) {
+    log.failOn = c.failing;
+    log.failOccurrence = c.occurrence;
+    log.calls.clear();
+    log.released.clear();
+    try {
+      Command1_Click(form);
+    } catch (const vb::RuntimeError&) {
+    }
+    std::vector<std::string> expected = hides;
+    expected.insert(expected.end(), c.show.begin(), c.show.end());
+    EXPECT_EQ(log.released, expected) << c.failing;
+    array->member(20).SetPicture(previous);
   }
 }
 

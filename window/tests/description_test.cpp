@@ -99,9 +99,11 @@ TEST(WindowDescription, StoredPicturesGiveTheStoredLayoutToTheByte) {
   std::vector<std::size_t> at;  // of each child's size field
   std::size_t pos = 184;
   while (s[pos] != 0x02) {
-    EXPECT_EQ(s[pos], at.empty() ? 0x01 : 0x03) << pos;
+    ASSERT_EQ(s[pos], at.empty() ? 0x01 : 0x03) << pos;  // else the sizes lead out of the stream
+    ASSERT_LE(pos + 5, s.size()) << pos;
     at.push_back(pos + 1);
     pos = pos + 1 + (U32(s, pos + 1) & 0x7FFFFFFF);
+    ASSERT_LT(pos, s.size()) << "a record size past the stream's end";
   }
   ASSERT_EQ(at.size(), 26u);
   EXPECT_EQ(pos, s.size() - 2);

@@ -1,6 +1,7 @@
 // Test doubles of the control array, its image members and their pictures.
 // Every call lands in one shared log, and any logged call can be made to
-// fail with a chosen status, so a test sees exactly what the draw action did.
+// fail with a chosen status, so a test sees exactly what the draw action did;
+// every release lands in the log's list of releases.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,7 @@ namespace fakes {
 
 struct Log {
   std::vector<std::string> calls;
+  std::vector<std::string> released;  // "Image2", "Member(i)", "Picture(card)"
   std::string failOn;          // the call that fails, e.g. "Item(7)"
   int failOccurrence = 1;      // on its first, second, ... occurrence
   vb::Status failWith = vb::E_FAIL;
@@ -36,11 +38,16 @@ struct Log {
 
 class FakePicture : public vb::Counted<vb::Picture> {
  public:
-  explicit FakePicture(int card) : card_(card) {}
+  FakePicture(Log& log, int card) : log_(log), card_(card) {}
+  std::uint32_t Release() override {
+    log_.released.push_back("Picture(" + std::to_string(card_) + ")");
+    return Counted::Release();
+  }
   std::span<const std::uint8_t> File() const override { return {}; }
   int card() const { return card_; }
 
  private:
+  Log& log_;
   int card_;
 };
 
@@ -48,6 +55,10 @@ class FakeImage : public vb::Counted<vb::Image> {
  public:
   FakeImage(Log& log, int index) : log_(log), index_(index) {}
   ~FakeImage() override { if (picture_) picture_->Release(); }
+  std::uint32_t Release() override {
+    log_.released.push_back("Member(" + std::to_string(index_) + ")");
+    return Counted::Release();
+  }
 
   vb::Status put_Visible(bool visible) override {
     const vb::Status s = log_.Call("Visible(" + std::to_string(index_) + ")");
@@ -92,6 +103,10 @@ class FakeArray : public vb::Counted<vb::ControlArray> {
   std::uint32_t AddRef() override {
     log_.calls.push_back("Image2");
     return Counted::AddRef();
+  }
+  std::uint32_t Release() override {
+    log_.released.push_back("Image2");
+    return Counted::Release();
   }
   vb::Status Item(std::int16_t index, vb::Image** member) override {
     const vb::Status s = log_.Call("Item(" + std::to_string(index) + ")");

@@ -15,6 +15,7 @@
 #include "control_ids.h"
 #include "event_tables.h"
 #include "form1_header.h"
+#include "picture.h"
 #include "pictures.h"
 #include "window_fixture.h"
 
@@ -299,6 +300,26 @@ TEST_F(Form1Window, AFloatingPointFaultIsReportedAndTheSlotKeepsItsCard) {
   EXPECT_EQ(reported_[0].number(), vb::kErrOverflow);
   EXPECT_EQ(form().DrawnIndex, 7);
   EXPECT_EQ(Member(20)->picture(), Member(7)->picture());
+}
+
+// A picture that does not decode is left out and reported once, after the
+// paint, as an invalid file format; the window goes on drawing.
+TEST_F(Form1Window, APictureThatDoesNotDecodeIsReportedOnce) {
+  static const std::uint8_t kCut[] = {'G', 'I', 'F', '8', '9', 'a', 0xC8, 0x00};  // a GIF cut short
+  const QImage before = Grab();
+  auto cut = vb::Make<vb::PictureObject>(std::span<const std::uint8_t>(kCut));
+  Member(20)->put_Picture(cut.get());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !reported_.empty(); }, 5000));
+  EXPECT_EQ(reported_[0].number(), vb::kErrInvalidFileFormat);
+  EXPECT_EQ(Grab().copy(kSlot), before.copy(kSlot)) << "the pastry shows where the picture would be";
+  widget()->repaint();
+  QTest::qWait(0);
+  EXPECT_EQ(reported_.size(), 1u);
+
+  QTest::keyClick(button(), Qt::Key_Space);
+  QTest::qWait(0);
+  EXPECT_EQ(Grab().copy(kSlot), SlotWithCard(before, 7));
+  EXPECT_EQ(reported_.size(), 1u);
 }
 
 // The runtime delivers a click on a windowless control through that
