@@ -80,13 +80,19 @@ FormSettings MakeSettings(const Record& r) {
   return s;
 }
 
+// What a button and a label share: their caption, colours and font.
+template <class Control>
+void FillText(const Record& r, Control& c) {
+  if (auto v = Get<std::string>(r, Prop::Caption)) c.caption = *v;
+  if (auto v = Get<Colour>(r, Prop::BackColor)) c.backColor = *v;
+  if (auto v = Get<Colour>(r, Prop::ForeColor)) c.foreColor = *v;
+  if (auto v = Get<FontValue>(r, Prop::Font)) c.font = MakeFont(*v);
+}
+
 Ref<ButtonControl> MakeButton(const Record& r) {
   auto b = Make<ButtonControl>();
   FillBase(r, b->base);
-  if (auto v = Get<std::string>(r, Prop::Caption)) b->caption = *v;
-  if (auto v = Get<Colour>(r, Prop::BackColor)) b->backColor = *v;
-  if (auto v = Get<Colour>(r, Prop::ForeColor)) b->foreColor = *v;
-  if (auto v = Get<FontValue>(r, Prop::Font)) b->font = MakeFont(*v);
+  FillText(r, *b);
   if (auto v = Get<std::uint8_t>(r, Prop::Style)) b->style = *v;
   return b;
 }
@@ -94,10 +100,7 @@ Ref<ButtonControl> MakeButton(const Record& r) {
 Ref<LabelControl> MakeLabel(const Record& r) {
   auto l = Make<LabelControl>();
   FillBase(r, l->base);
-  if (auto v = Get<std::string>(r, Prop::Caption)) l->caption = *v;
-  if (auto v = Get<Colour>(r, Prop::BackColor)) l->backColor = *v;
-  if (auto v = Get<Colour>(r, Prop::ForeColor)) l->foreColor = *v;
-  if (auto v = Get<FontValue>(r, Prop::Font)) l->font = MakeFont(*v);
+  FillText(r, *l);
   if (auto v = ByteAt(r, kLabelBackStyle)) l->backStyle = *v;
   return l;
 }
