@@ -124,7 +124,13 @@ Ref<Object> AsObject(const Ref<T>& control) {
 
 std::string Named(const Record& r) {
   std::string what = r.name.empty() ? "a record" : r.name;
-  if (r.index) what += "(" + std::to_string(*r.index) + ")";
+  // Appended piece by piece: GCC 12 at -O3 reports a false -Wrestrict in
+  // the operator+ of a literal and a temporary string (GCC bug 105329).
+  if (r.index) {
+    what += '(';
+    what += std::to_string(*r.index);
+    what += ')';
+  }
   return what;
 }
 
