@@ -14,6 +14,10 @@ WINDOWS_PACKAGES=(g++-mingw-w64-i686 binutils-mingw-w64-i686 python3-pefile icou
 # Running it under wine in a private X server (wine32 needs the i386
 # architecture, see ensure_i386).
 WINE_PACKAGES=(wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick locales)
+# The same sources for x86-64, run under 64-bit wine, for machines whose
+# kernel runs no 32-bit program (see tools/machine.sh).
+WINDOWS64_PACKAGES=(g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64)
+WINE64_PACKAGES=(wine wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick locales)
 
 # Runs a command as root: directly when we are root, else through sudo.
 as_root() {

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Runs Tarvel.exe under wine inside a private Xvfb, in a fresh 32-bit
-# prefix made in a temporary folder, three times: the button pressed by a
-# click, by Space and by Enter. Each time:
+# Runs Tarvel.exe under wine inside a private Xvfb, in a fresh prefix made
+# in a temporary folder, three times: the button pressed by a click, by
+# Space and by Enter. A 32-bit executable (the one that ships) runs in a
+# 32-bit prefix under the 32-bit loader; the same sources built for x86-64
+# run in a 64-bit prefix under the 64-bit loader, for machines whose kernel
+# runs no 32-bit program. Each time:
 #   - the window appears, with a client area of 841 x 393 pixels;
 #   - the press turns the display slot from the pastry to a card (before
 #     it, a click on the slot itself changes nothing; Tab before Enter
@@ -32,10 +35,22 @@ if ! locale -a 2>/dev/null | grep -qi '^bg_BG\.utf-\?8$'; then
   exit 1
 fi
 
+# The executable's machine, from its PE header: 0x14c i386, 0x8664 x86-64.
+pe_at=$(od -An -tu4 -j60 -N4 "$exe" | tr -d ' ')
+machine=$(od -An -tx2 -j$((pe_at + 4)) -N2 "$exe" | tr -d ' ')
+case "$machine" in
+  014c) export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine ;;
+  8664) export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 ;;
+  *) echo "wine-smoke: $exe is no i386 or x86-64 Windows executable (machine $machine)" >&2; exit 1 ;;
+esac
+# The loader is called by name: the plain wine command would take the
+# 32-bit one whenever it is installed.
+wine=$WINELOADER
+echo "wine-smoke: running $exe ($([ "$WINEARCH" = win32 ] && echo "32-bit, i386" || echo "64-bit, x86-64")) under $wine in a $WINEARCH prefix"
+
 work=$(mktemp -d)
 xvfb_pid=""
 wine_pid=""
-export WINEARCH=win32
 export WINEPREFIX="$work/prefix"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEDEBUG=-all
@@ -60,11 +75,11 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 
 start=$(date +%s)
-wineboot -i >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log" >&2; exit 1; }
+"$wine" wineboot.exe -i >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log" >&2; exit 1; }
 wineserver -w
 cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 # There is no window manager: wine draws the frames and title bars itself.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+"$wine" reg.exe add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 echo "wine-smoke: prefix ready in $(($(date +%s) - start)) s"
 
 # screenshot NAME: the whole screen, as OUT_DIR/NAME.png.
@@ -106,7 +121,7 @@ program_class() { basename "$program" | tr '[:upper:]' '[:lower:]'; }
 # start_program RUN: starts $program and waits until its window shows its
 # client area; checks the client area's size.
 start_program() {
-  (cd "$(dirname "$program")" && LANG=bg_BG.UTF-8 exec wine "$program") >"$work/wine-$1.log" 2>&1 &
+  (cd "$(dirname "$program")" && LANG=bg_BG.UTF-8 exec "$wine" "$program") >"$work/wine-$1.log" 2>&1 &
   wine_pid=$!
   window=""
   for _ in $(seq 150); do
