@@ -14,12 +14,14 @@ TEST(CardOutline, SameTransparentPixelsOnEveryStoredCard) {
   const Cards& c = All();
   ASSERT_EQ(c.stored[0].error, "");
   std::vector<bool> mask(kPixels);
-  std::size_t transparent = 0;
+  int transparent = 0;
   for (std::size_t i = 0; i < kPixels; ++i) {
     mask[i] = c.stored[0].indices[i] == 255;
     transparent += mask[i];
+    const int x = static_cast<int>(i) % kSize, y = static_cast<int>(i) / kSize;
+    ASSERT_EQ(mask[i], OutsideCard(x, y)) << x << "," << y;
   }
-  EXPECT_NEAR(static_cast<double>(transparent), kExpectedTransparent, 40);
+  EXPECT_EQ(transparent, kExpectedTransparent);
   for (std::size_t m = 1; m < 20; ++m) {
     ASSERT_EQ(c.stored[m].error, "") << CardName(static_cast<int>(m));
     std::size_t differ = 0;

@@ -1,7 +1,9 @@
 // The draw action against doubles of Image2 and its members: the calls of one
-// press in their order, the draw's range, and what every failure leaves.
+// press in their order, the window held through it, the draw's range, and
+// what every failure leaves and names.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfenv>
 #include <cfloat>
 #include <cmath>
@@ -22,6 +24,10 @@ using tarvel::Command1_Click;
 using tarvel::Form1;
 
 constexpr std::int16_t kUnwritten = -7;  // DrawnIndex before the press
+
+// The interfaces that a failing call names, as the user reads them.
+constexpr const char* kArrayInterface = "{00000000-0000-0000-0000-000000000000}";
+constexpr const char* kImageInterface = "{33AD4F91-6699-11CF-B70C-00AA0060D393}";
 
 class DrawAction : public ::testing::Test {
  protected:
@@ -48,6 +54,7 @@ class DrawAction : public ::testing::Test {
     previous = new FakePicture(log, 99);
     array->member(20).SetPicture(previous);
     form->SetControl(tarvel::kImage2Id, vb::Ref<vb::Object>::Share(array));
+    log.watch = [this] { return form->RefCount(); };
     SetGenerator(r);
   }
   void SetGenerator(double r) { vb::SetRandomSource(std::make_unique<FakeRandom>(log, r)); }
@@ -60,15 +67,27 @@ class DrawAction : public ::testing::Test {
     return counts;
   }
 
-  // Presses once, expecting a run-time error; gives its number.
-  std::int32_t PressFailing() {
+  // Presses once, expecting a run-time error; gives it.
+  vb::RuntimeError PressFailing() {
     try {
       Command1_Click(form);
     } catch (const vb::RuntimeError& e) {
-      return e.number();
+      return e;
     }
     ADD_FAILURE() << "the press raised no run-time error";
-    return 0;
+    return vb::RuntimeError(0);
+  }
+
+  // Whether the press held one reference of its own on the window at every
+  // call on a control, over the `held` references from before it.
+  bool HeldTheWindow(std::uint32_t held) const {
+    return !log.watched.empty() &&
+           std::all_of(log.watched.begin(), log.watched.end(), [held](std::uint32_t n) { return n == held + 1; });
+  }
+
+  // Whether the error names the failing call's interface and operation.
+  static bool Names(const vb::RuntimeError& e, const std::string& iid, const std::string& operation) {
+    return e.context().starts_with("'" + operation + "' on interface " + iid + " ");
   }
 
   int Hidden() {
@@ -100,11 +119,13 @@ std::vector<std::string> OnePress(int drawn) {
 TEST_F(DrawAction, OnePressMakesItsCallsInOrderAndShowsTheCard) {
   SetGenerator(0.6);  // 0.6 * 20 = 12
   log.calls.clear();
+  log.watched.clear();
   const auto before = Counts();
 
   EXPECT_EQ(Command1_Click(form), 0);
 
   EXPECT_EQ(log.calls, OnePress(12));
+  EXPECT_TRUE(HeldTheWindow(before[0]));
   EXPECT_EQ(form->DrawnIndex, 12);
   EXPECT_EQ(Hidden(), 20);
   EXPECT_TRUE(array->member(20).visible());
@@ -153,21 +174,32 @@ TEST_F(DrawAction, EveryDrawFallsOnACard) {
 // A failing call among the hide statements: the cards before it are hidden
 // again, and nothing after it runs.
 TEST_F(DrawAction, FailureWhileHidingStopsThere) {
-  const struct { std::string call; vb::Status status; std::int32_t error; int hiddenBefore; } cases[] = {
-      {"Item(0)", vb::ControlError(340), 340, 0},
-      {"Visible(0)", vb::ControlError(380), 380, 0},
-      {"Item(7)", vb::E_OUTOFMEMORY, vb::kErrOutOfMemory, 7},
-      {"Visible(13)", vb::E_FAIL, vb::E_FAIL, 13},
-      {"Visible(19)", vb::E_INVALIDARG, vb::kErrInvalidCall, 19},
+  const struct {
+    std::string call;
+    vb::Status status;
+    std::int32_t error;
+    int hiddenBefore;
+    const char* iid;
+    const char* operation;
+  } cases[] = {
+      {"Item(0)", vb::ControlError(340), 340, 0, kArrayInterface, "Item"},
+      {"Visible(0)", vb::ControlError(380), 380, 0, kImageInterface, "Visible"},
+      {"Item(7)", vb::E_OUTOFMEMORY, vb::kErrOutOfMemory, 7, kArrayInterface, "Item"},
+      {"Visible(13)", vb::E_FAIL, vb::E_FAIL, 13, kImageInterface, "Visible"},
+      {"Visible(19)", vb::E_INVALIDARG, vb::kErrInvalidCall, 19, kImageInterface, "Visible"},
   };
   for (const auto& c : cases) {
     for (int i = 0; i < 20; ++i) array->member(i).put_Visible(true);
     log.calls.clear();
+    log.watched.clear();
     log.failOn = c.call;
     log.failWith = c.status;
     const auto before = Counts();
 
-    EXPECT_EQ(PressFailing(), c.error) << c.call;
+    const vb::RuntimeError e = PressFailing();
+    EXPECT_EQ(e.number(), c.error) << c.call;
+    EXPECT_TRUE(Names(e, c.iid, c.operation)) << c.call << ": " << e.context();
+    EXPECT_TRUE(HeldTheWindow(before[0])) << c.call;
 
     EXPECT_EQ(log.calls.back(), c.call) << "nothing runs after the failing call";
     EXPECT_EQ(Hidden(), c.hiddenBefore) << c.call;
@@ -181,17 +213,25 @@ TEST_F(DrawAction, FailureWhileHidingStopsThere) {
 // keeps what it showed.
 TEST_F(DrawAction, FailureWhileShowingKeepsTheSlot) {
   // Item(3) fails on its second call: the first hid card 3.
-  const struct { const char* call; int occurrence; } calls[] = {
-      {"Item(20)", 1}, {"Item(3)", 2}, {"GetPicture(3)", 1}, {"PutPicture(20)", 1}};
+  const struct { const char* call; int occurrence; const char* iid; const char* operation; } calls[] = {
+      {"Item(20)", 1, kArrayInterface, "Item"},
+      {"Item(3)", 2, kArrayInterface, "Item"},
+      {"GetPicture(3)", 1, kImageInterface, "Picture"},
+      {"PutPicture(20)", 1, kImageInterface, "Picture"},
+  };
   SetGenerator(0.15);  // card 3
-  for (const auto [call, occurrence] : calls) {
+  for (const auto [call, occurrence, iid, operation] : calls) {
     form->DrawnIndex = kUnwritten;
     log.calls.clear();
+    log.watched.clear();
     log.failOn = call;
     log.failOccurrence = occurrence;
     const auto before = Counts();
 
-    EXPECT_EQ(PressFailing(), vb::E_FAIL) << call;
+    const vb::RuntimeError e = PressFailing();
+    EXPECT_EQ(e.number(), vb::E_FAIL) << call;
+    EXPECT_TRUE(Names(e, iid, operation)) << call << ": " << e.context();
+    EXPECT_TRUE(HeldTheWindow(before[0])) << call;
 
     EXPECT_EQ(log.calls.back(), call);
     EXPECT_EQ(form->DrawnIndex, 3) << call;
@@ -267,7 +307,7 @@ TEST_F(DrawAction, FloatingPointFaultRaisesBeforeTheDrawIsStored) {
     form->DrawnIndex = kUnwritten;
     const auto before = Counts();
 
-    EXPECT_EQ(PressFailing(), c.error) << c.what;
+    EXPECT_EQ(PressFailing().number(), c.error) << c.what;
 
     EXPECT_EQ(form->DrawnIndex, kUnwritten) << c.what;
     EXPECT_EQ(array->member(20).picture(), previous) << c.what;

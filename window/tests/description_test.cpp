@@ -141,6 +141,112 @@ TEST(WindowDescription, StoredPicturesGiveTheStoredLayoutToTheByte) {
   EXPECT_TRUE(holds(at[4], at[4] + 80, font(0x80, 0xA9, 0x03, 0x00)));
 }
 
+// Every record's bytes but its picture's, as stored: the window's record and
+// the records without a picture whole, the others from their size field
+// through the picture's opcode and from behind the picture through their
+// terminator.
+TEST(WindowDescription, EveryRecordHoldsItsStoredBytes) {
+  const Bytes s = WriteDescription(Form1Design(), StoredSizePictures().Source());
+  const Bytes window = {
+      0x5B, 0x00, 0x00, 0x00, 0x00, 0x05, 0x00, 'F', 'o', 'r', 'm', '1', 0x00, 0x0D,  // size 91, id 0, name, type
+      0x01, 0x10, 0x00, 0xD2, 0xE0, 0xF0, 0xE2, 0xE5, 0xEB, 0x20, 0xF1,              // Caption
+      0x20, 0xEA, 0xFA, 0xF1, 0xEC, 0xE5, 0xF2, 0xE8, 0x00,                          //
+      0x03, 0x80, 0x00, 0x00, 0x00,                                                  // BackColor
+      0x04, 0x00, 0x00, 0x00, 0x00,                                                  // ForeColor
+      0x19, 0x01, 0x00,                                                              //
+      0x42, 0x00,                                                                    //
+      0x22, 0x03,                                                                    // BorderStyle
+      0x23, 0xFF, 0xFF, 0xFF, 0xFF,                                                  //
+      0x24, 0x05, 0x00, 'F', 'o', 'r', 'm', '1', 0x00,                               //
+      0x26, 0x00, 0x27, 0x00,                                                        // MaxButton, MinButton
+      0x35, 0x2D, 0x00, 0x00, 0x00, 0x77, 0x01, 0x00, 0x00,                          // client extent
+      0x47, 0x31, 0x00, 0x00, 0x07, 0x17, 0x00, 0x00,                                //
+      0x44, 0x00,                                                                    // ShowInTaskbar
+      0x46, 0x02,                                                                    //
+      0xFF};
+  EXPECT_EQ(Bytes(s.begin() + 93, s.begin() + 184), window);
+
+  const Bytes sansSerif = {0x01, 0xCC, 0x00, 0x00, 0xBC, 0x02};  // a font's version, charset, flags, weight
+  const Bytes name = {0x0D, 'M', 'S', ' ', 'S', 'a', 'n', 's', ' ', 'S', 'e', 'r', 'i', 'f'};
+  auto cat = [](std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& p : parts) all.insert(all.end(), p.begin(), p.end());
+    return all;
+  };
+  auto le = [](std::uint32_t v, int n) {
+    Bytes b;
+    for (int i = 0; i < n; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    return b;
+  };
+  struct Stored {
+    Bytes head;  // through the picture's opcode, or the whole record
+    Bytes tail;  // behind the picture; empty without one
+  };
+  std::vector<Stored> children = {
+      {cat({{0x50, 0x00, 0x00, 0x00, 0x01, 0x08, 0x00, 'C', 'o', 'm', 'm', 'a', 'n', 'd', '1', 0x00, 0x04},
+            {0x01, 0x0E, 0x00, 0xC8, 0xE7, 0xF2, 0xE5, 0xE3, 0xEB, 0xE8, 0x20, 0xEA, 0xFA, 0xF1, 0xEC, 0xE5, 0xF2, 0x00},
+            {0x03, 0xFF, 0x80, 0x80, 0x00},
+            {0x04, 0xE0, 0x01, 0xA0, 0x14, 0x3F, 0x0C, 0xEF, 0x01},
+            {0x11, 0x00, 0x00},
+            {0x1D}, sansSerif, {0xDC, 0x7C, 0x01, 0x00}, name,
+            {0x29, 0x01, 0xFF}}),
+       {}},
+      {{0xED, 0x1D, 0x04, 0x00, 0x02, 0x06, 0x00, 'I', 'm', 'a', 'g', 'e', '4', 0x00, 0x18, 0x02},
+       {0x03, 0xD8, 0x18, 0xF0, 0x00, 0x6F, 0x18, 0x67, 0x11, 0x0A, 0xFF, 0xFF}},
+      {{0x20, 0x00, 0x00, 0x80, 0x03, 0x14, 0x00, 0x06, 0x00, 'I', 'm', 'a', 'g', 'e', '2', 0x00, 0x18,
+        0x01, 0x14, 0x00, 0x03, 0xB0, 0x04, 0x08, 0x07, 0x4F, 0x0B, 0x5F, 0x0A, 0x0A, 0xFF, 0xFF},
+       {}},
+      {{0x2A, 0x62, 0x06, 0x00, 0x04, 0x06, 0x00, 'I', 'm', 'a', 'g', 'e', '3', 0x00, 0x18, 0x02},
+       {0x03, 0x28, 0x14, 0xE0, 0x01, 0x47, 0x04, 0x8F, 0x07, 0x0A, 0xFF, 0xFF}},
+      {cat({{0x50, 0x00, 0x00, 0x00, 0x05, 0x06, 0x00, 'L', 'a', 'b', 'e', 'l', '1', 0x00, 0x01},
+            {0x01, 0x10, 0x00, 0xD2, 0xE0, 0xF0, 0xE2, 0xE5, 0xEB, 0x20, 0xF1, 0x20, 0xEA, 0xFA, 0xF1, 0xEC, 0xE5, 0xF2,
+             0xE8, 0x00},
+            {0x04, 0xFF, 0xFF, 0xFF, 0x00},
+            {0x05, 0x68, 0x01, 0x68, 0x01, 0x37, 0x14, 0x57, 0x03},
+            {0x12, 0x01, 0x00},
+            {0x1F, 0x00},
+            {0x25}, sansSerif, {0x80, 0xA9, 0x03, 0x00}, name,
+            {0xFF}}),
+       {}},
+  };
+  // The cards, members 19 down to 0: each in its grid place, 1215 twips
+  // square, hidden; the record its image's length plus 47 long.
+  const std::uint16_t places[20][2] = {
+      {6360, 240},   {7680, 240},   {9000, 240},   {10320, 4200}, {9000, 4200},  {7680, 4200},  {6360, 4200},
+      {11640, 2880}, {10320, 2880}, {9000, 2880},  {7680, 2880},  {6360, 2880},  {11640, 1560}, {10320, 1560},
+      {9000, 1560},  {7680, 1560},  {6360, 1560},  {11640, 4200}, {11640, 240},  {10320, 240}};
+  for (std::uint8_t member = 20; member-- > 0;) {
+    const std::string file = (member < 10 ? "card0" : "card") + std::to_string(member) + ".gif";
+    const auto size = static_cast<std::uint32_t>(StoredSizePictures().files.find(file)->second.size());
+    children.push_back({cat({le(0x80000000u | (size + 47), 4),
+                             {0x03, member, 0x00, 0x06, 0x00, 'I', 'm', 'a', 'g', 'e', '2', 0x00, 0x18},
+                             {0x01, member, 0x00, 0x02}}),
+                        cat({{0x03}, le(places[member][0], 2), le(places[member][1], 2), {0xBF, 0x04, 0xBF, 0x04},
+                             {0x08, 0x00, 0x0A, 0xFF, 0xFF}})});
+  }
+  children.push_back({{0x7F, 0xA3, 0x03, 0x00, 0x06, 0x06, 0x00, 'I', 'm', 'a', 'g', 'e', '1', 0x00, 0x18, 0x02},
+                      {0x03, 0x58, 0x02, 0xE0, 0x01, 0x17, 0x16, 0x27, 0x15, 0x0A, 0xFF, 0xFF}});
+
+  std::size_t at = 185;  // the first child's size field
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    SCOPED_TRACE(testing::Message() << "child " << i);
+    const Stored& c = children[i];
+    ASSERT_EQ(s[at - 1], i == 0 ? 0x01 : 0x03);
+    const std::size_t end = at + (U32(s, at) & 0x7FFFFFFF);
+    ASSERT_LE(end, s.size());
+    EXPECT_EQ(Bytes(s.begin() + static_cast<long>(at), s.begin() + static_cast<long>(at + c.head.size())), c.head);
+    if (!c.tail.empty()) {
+      const std::size_t behind = at + c.head.size() + 4 + U32(s, at + c.head.size());  // past the picture
+      ASSERT_EQ(behind + c.tail.size(), end);
+      EXPECT_EQ(Bytes(s.begin() + static_cast<long>(behind), s.begin() + static_cast<long>(end)), c.tail);
+    } else {
+      EXPECT_EQ(at + c.head.size(), end);
+    }
+    at = end + 1;
+  }
+  EXPECT_EQ(at, s.size() - 1);  // the end bytes 02 04 follow
+}
+
 // The value that a designed one reads back as, a picture given its bytes.
 bool SameValue(const DesignValue& designed, const vb::PropertyValue& read, const Pictures& pictures,
                std::span<const std::uint8_t> stream) {

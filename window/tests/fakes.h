@@ -1,10 +1,12 @@
 // Test doubles of the control array, its image members and their pictures.
 // Every call lands in one shared log, and any logged call can be made to
 // fail with a chosen status, so a test sees exactly what the draw action did;
-// every release lands in the log's list of releases.
+// every release lands in the log's list of releases, and a reference count
+// that the test names is noted at every call on a control.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -22,10 +24,13 @@ struct Log {
   std::string failOn;          // the call that fails, e.g. "Item(7)"
   int failOccurrence = 1;      // on its first, second, ... occurrence
   vb::Status failWith = vb::E_FAIL;
+  std::function<std::uint32_t()> watch;  // a reference count noted at every call
+  std::vector<std::uint32_t> watched;   // what it was at each call
 
   // Records a call and gives the status it returns.
   vb::Status Call(std::string call) {
     const bool fail = call == failOn && Occurrences(call) + 1 == failOccurrence;
+    if (watch) watched.push_back(watch());
     calls.push_back(std::move(call));
     return fail ? failWith : vb::S_OK;
   }

@@ -56,12 +56,16 @@ vb::ImageControl* Form1Window::Single(int id) const { return dynamic_cast<vb::Im
 
 QImage Form1Window::Grab() const { return widget()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-QImage Form1Window::SlotWithCard(const QImage& before, std::int16_t card) const {
-  QImage region = before.copy(kSlot).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+QImage Form1Window::PictureOver(const QImage& under, const QRect& frame, const vb::Picture& picture) {
+  QImage region = under.copy(frame).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   QPainter p(&region);
-  p.drawImage(0, 0, vb::qt::ScalePicture(Member(card)->picture()->File(), kSlot.size()));
+  p.drawImage(0, 0, vb::qt::ScalePicture(picture.File(), frame.size()));
   p.end();
   return region.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Form1Window::SlotWithCard(const QImage& before, std::int16_t card) const {
+  return PictureOver(before, kSlot, *Member(card)->picture());
 }
 
 }  // namespace tarvel::testing

@@ -38,6 +38,9 @@ class ScriptedRandom final : public vb::RandomSource {
 inline const QRect kSlot(80, 120, 193, 177);
 inline const QRect kPastry(40, 32, 377, 361);
 inline const QRect kGreeting(424, 16, 417, 297);
+inline const QRect kTree(344, 32, 73, 129);
+inline const QRect kHeading(24, 24, 345, 57);
+inline const QRect kButton(32, 352, 209, 33);
 
 class Form1Window : public ::testing::Test {
  protected:
@@ -58,6 +61,8 @@ class Form1Window : public ::testing::Test {
   vb::ImageControl* Single(int id) const;
   // The window as shown now, in RGB.
   QImage Grab() const;
+  // What the frame shows with the picture scaled into it over `under`.
+  static QImage PictureOver(const QImage& under, const QRect& frame, const vb::Picture& picture);
   // What the slot must show over `before` once the card is drawn.
   QImage SlotWithCard(const QImage& before, std::int16_t card) const;
 

@@ -48,7 +48,7 @@ TEST_F(Form1Window, IsAFixedDarkRedWindowWithTheStoredTitle) {
   EXPECT_EQ(At(shown, 838, 390), kBackground);
 }
 
-TEST_F(Form1Window, FirstPictureShowsThePastryWholeAndNoCard) {
+TEST_F(Form1Window, FirstPictureShowsEveryControlAndNoCard) {
   const QImage shown = Grab();
   // The slot is empty: the pastry, as drawn without it, shows through.
   QImage pastry(kPastry.size(), QImage::Format_RGB32);
@@ -70,6 +70,37 @@ TEST_F(Form1Window, FirstPictureShowsThePastryWholeAndNoCard) {
   EXPECT_EQ(QApplication::focusWidget(), button());
   EXPECT_EQ(At(shown, 32 + 3, 352 + 3), 0xFF8080u);
   EXPECT_EQ(At(shown, 32 + 205, 352 + 29), 0xFF8080u);
+  // Its caption: dark letters, centred on the face (inside the focus frame).
+  const QRect face = kButton.adjusted(6, 6, -6, -6);
+  QRect ink;
+  for (int y = face.top(); y <= face.bottom(); ++y)
+    for (int x = face.left(); x <= face.right(); ++x)
+      if (qGray(shown.pixel(x, y)) < 64) ink |= QRect(x, y, 1, 1);
+  ASSERT_FALSE(ink.isEmpty());
+  EXPECT_GT(ink.width(), kButton.width() / 3);
+  EXPECT_LE(std::abs(ink.center().x() - kButton.center().x()), 2) << ink.left() << ".." << ink.right();
+  EXPECT_LE(std::abs(ink.center().y() - kButton.center().y()), 2) << ink.top() << ".." << ink.bottom();
+
+  // The tree is its picture scaled into its frame, over what lies beneath:
+  // the background, and in its top-left corner the heading's frame, so that
+  // the tree lies over the heading where the two frames overlap.
+  Single(kImage3Id)->put_Visible(false);
+  QTest::qWait(0);
+  const QImage under = Grab();
+  EXPECT_EQ(shown.copy(kTree), PictureOver(under, kTree, *Single(kImage3Id)->picture()));
+  // The heading: white letters on the window's dark red, with nothing
+  // painted behind them; the letters' smoothed edges blend the two.
+  int white = 0, red = 0;
+  for (int y = kHeading.top(); y <= kHeading.bottom(); ++y)
+    for (int x = kHeading.left(); x <= kHeading.right(); ++x) {
+      const QRgb c = under.pixel(x, y);
+      white += At(under, x, y) == 0xFFFFFFu;
+      red += At(under, x, y) == kBackground;
+      ASSERT_EQ(qGreen(c), qBlue(c)) << x << "," << y;
+      ASSERT_NEAR(qRed(c), 128 + qGreen(c) * 127 / 255, 2) << x << "," << y;
+    }
+  EXPECT_GT(white, 1000);
+  EXPECT_GT(red, kHeading.width() * kHeading.height() / 2);
 }
 
 // Each way of pressing the button draws once, and the slot then shows that
