@@ -7,6 +7,7 @@
 
 #include "canvas.h"
 #include "drawings.h"
+#include "enclosed.h"
 #include "geometry.h"
 #include "paint.h"
 #include "pine_cone.h"

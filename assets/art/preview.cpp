@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "canvas.h"
+#include "cairo_raster.h"
 #include "drawings.h"
 #include "measure.h"
 
@@ -23,8 +23,8 @@ void Show(const char* name, assets::Raster (*draw)(), int shown_w, int shown_h, 
     std::printf("  slot opaque %.3f %%, under tree %.3f, heading %.3f, button %.3f\n", 100 * OpaqueShare(r, kUnderSlot),
                 OpaqueShare(r, kUnderTree), OpaqueShare(r, kUnderHeading), OpaqueShare(r, kUnderButton));
   }
-  assets::art::WritePng(r, dir + "/" + name + ".png", r.width, r.height);
-  assets::art::WritePng(r, dir + "/" + name + "-shown.png", shown_w, shown_h);
+  assets::WritePng(r, dir + "/" + name + ".png", r.width, r.height);
+  assets::WritePng(r, dir + "/" + name + "-shown.png", shown_w, shown_h);
 }
 
 }  // namespace
