@@ -1,15 +1,18 @@
 // Holes in a cut-out: transparent pixels that the picture's border cannot
-// reach through transparent pixels.
+// reach through transparent pixels (4-connected).
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 
+#include "colour.h"
 #include "raster.h"
 
 namespace assets::art {
 
-// Makes every transparent pixel that the border cannot reach through
-// transparent pixels opaque in the given colour, so the shape has no hole.
-void FillEnclosed(Raster& raster, std::uint8_t r, std::uint8_t g, std::uint8_t b);
+// How many pixels the holes hold together.
+std::size_t EnclosedHoles(const Raster& raster);
+
+// Makes every pixel of a hole opaque in `colour`, so the shape has none.
+void FillEnclosed(Raster& raster, Rgb colour);
 
 }  // namespace assets::art

@@ -465,7 +465,7 @@ Raster DrawPastry() {
   cairo_fill(cr);
   Raster out = canvas.ToRaster(true);
   // Gaps closed in between the ornaments lie in deep shadow.
-  art::FillEnclosed(out, 24, 0, 4);
+  art::FillEnclosed(out, {24, 0, 4});
   return out;
 }
 
