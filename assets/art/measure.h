@@ -11,12 +11,9 @@
 
 namespace assets::art {
 
-struct Extents {
-  int x0 = 0, y0 = 0, x1 = -1, y1 = -1;  // inclusive; x1 < x0 when nothing is opaque
-};
-
-inline Extents OpaqueExtents(const Raster& r) {
-  Extents e{r.width, r.height, -1, -1};
+// The smallest rectangle that holds every opaque pixel; empty when none is.
+inline PixelRect OpaqueExtents(const Raster& r) {
+  PixelRect e{r.width, r.height, -1, -1};
   for (int y = 0; y < r.height; ++y)
     for (int x = 0; x < r.width; ++x)
       if (r.opaque(x, y)) {

@@ -459,7 +459,7 @@ Raster DrawPastry() {
   // Nothing may show where the tree, the heading and the button cover the
   // dish in the window.
   cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-  for (const art::PixelRect& r : {art::kUnderTree, art::kUnderHeading, art::kUnderButton}) {
+  for (const PixelRect& r : {art::kUnderTree, art::kUnderHeading, art::kUnderButton}) {
     cairo_rectangle(cr, r.x0, r.y0, r.x1 - r.x0 + 1, r.y1 - r.y0 + 1);
   }
   cairo_fill(cr);
