@@ -14,13 +14,8 @@ namespace assets {
 
 namespace {
 
-using art::AddStop;
 using art::kPi;
-using art::Mix;
 using art::Prng;
-using art::Rgb;
-using art::Scaled;
-using art::SetColor;
 
 constexpr int kWidth = 1600;
 constexpr int kHeight = 1043;
@@ -72,7 +67,7 @@ void TierPath(cairo_t* cr, double cx, double top, double bottom, double half) {
 struct FirTree {
   double cx, top, bottom, half;
   int tiers;
-  Rgb light, dark;
+  Tone light, dark;
 };
 
 void DrawFir(cairo_t* cr, const FirTree& t) {
@@ -84,7 +79,7 @@ void DrawFir(cairo_t* cr, const FirTree& t) {
     const double top = t.top + i * tier_h * 0.62;
     const double bottom = top + tier_h;
     const double half = t.half * (0.38 + 0.62 * (i + 1.0) / t.tiers);
-    const Rgb light = Mix(t.light, t.dark, 0.15 * i / t.tiers);
+    const Tone light = Mix(t.light, t.dark, 0.15 * i / t.tiers);
     TierPath(cr, t.cx, top, bottom, half);
     LongShadow(cr, 26, 0.5, 2);
     // Left half lit, right half in shade, like a folded paper cut.
@@ -223,7 +218,7 @@ void DrawGreetingLine(cairo_t* cr, cairo_font_face_t* face) {
 
 struct Digit {
   char glyph;
-  Rgb top, bottom;
+  Tone top, bottom;
 };
 
 void DrawYear(cairo_t* cr, cairo_font_face_t* face) {

@@ -1,24 +1,9 @@
-// Painting helpers: colours, ellipses, shaded spheres, glitter.
+// Painting helpers: ellipses, shaded spheres, glitter.
 #include "paint.h"
 
 #include <cmath>
 
 namespace assets::art {
-
-Rgb Mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
-
-Rgb Scaled(Rgb c, double f) {
-  auto clamp = [](double v) { return v < 0 ? 0.0 : (v > 255 ? 255.0 : v); };
-  return {clamp(c.r * f), clamp(c.g * f), clamp(c.b * f)};
-}
-
-void SetColor(cairo_t* cr, Rgb c, double alpha) {
-  cairo_set_source_rgba(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0, alpha);
-}
-
-void AddStop(cairo_pattern_t* p, double offset, Rgb c, double alpha) {
-  cairo_pattern_add_color_stop_rgba(p, offset, c.r / 255.0, c.g / 255.0, c.b / 255.0, alpha);
-}
 
 void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry, double angle) {
   cairo_save(cr);
@@ -31,7 +16,7 @@ void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry, double
   cairo_restore(cr);
 }
 
-void Sphere(cairo_t* cr, double cx, double cy, double r, Rgb base, Prng& rng, int sparkle) {
+void Sphere(cairo_t* cr, double cx, double cy, double r, Tone base, Prng& rng, int sparkle) {
   cairo_pattern_t* body = cairo_pattern_create_radial(cx - r * 0.35, cy - r * 0.4, r * 0.05, cx, cy, r);
   AddStop(body, 0.0, Mix(base, {255, 255, 240}, 0.55));
   AddStop(body, 0.35, base);
@@ -70,8 +55,8 @@ void Sphere(cairo_t* cr, double cx, double cy, double r, Rgb base, Prng& rng, in
   cairo_fill(cr);
 }
 
-void Glitter(cairo_t* cr, Prng& rng, double cx, double cy, double rx, double ry, int count, Rgb light,
-             Rgb dark, double size) {
+void Glitter(cairo_t* cr, Prng& rng, double cx, double cy, double rx, double ry, int count, Tone light,
+             Tone dark, double size) {
   for (int i = 0; i < count; ++i) {
     const double a = rng.Range(0, 2 * kPi);
     const double d = std::sqrt(rng.Unit());

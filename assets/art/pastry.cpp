@@ -16,14 +16,9 @@ namespace assets {
 
 namespace {
 
-using art::AddStop;
 using art::EllipsePath;
 using art::kPi;
-using art::Mix;
 using art::Prng;
-using art::Rgb;
-using art::Scaled;
-using art::SetColor;
 
 constexpr int kWidth = 1000;
 constexpr int kHeight = 700;
@@ -87,7 +82,7 @@ void DrawWrap(cairo_t* cr, Prng& rng) {
       const int m1 = (m + 1) % kSegments;
       const double pleat = 0.5 + 0.5 * std::sin(m * 0.9 + k * 0.35);
       const double light = 0.45 + 0.65 * pleat * rng.Range(0.6, 1.2) + (k < 3 ? 0.1 : 0.0);
-      Rgb c = Scaled({205, 18, 32}, light);
+      Tone c = Scaled({205, 18, 32}, light);
       const double pick = rng.Unit();
       if (pick < 0.05) c = {255, rng.Range(170, 235), rng.Range(175, 230)};
       else if (pick < 0.12) c = {rng.Range(235, 255), rng.Range(70, 120), rng.Range(80, 120)};
@@ -212,7 +207,7 @@ void DrawPie(cairo_t* cr, Prng& rng) {
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   struct Pass {
     double width, du, dv;
-    Rgb colour;
+    Tone colour;
   };
   // From the shaded flanks of each roll in to its lit crest.
   const Pass passes[] = {
@@ -292,7 +287,7 @@ void DrawPie(cairo_t* cr, Prng& rng) {
     at(angle, r, x, y);
     const double rad = rng.Range(3, 9);
     cairo_pattern_t* spot = cairo_pattern_create_radial(x, y, 0, x, y, rad);
-    const Rgb c = rng.Unit() < 0.7 ? Rgb{150, 70, 18} : Rgb{110, 46, 10};
+    const Tone c = rng.Unit() < 0.7 ? Tone{150, 70, 18} : Tone{110, 46, 10};
     AddStop(spot, 0, c, rng.Range(0.35, 0.7));
     AddStop(spot, 1, c, 0);
     cairo_set_source(cr, spot);
@@ -369,7 +364,7 @@ void DrawRibbon(cairo_t* cr, Prng& rng) {
 }
 
 // One bract of the poinsettia: a pointed leaf from the centre outwards.
-void Bract(cairo_t* cr, Prng& rng, double angle, double length, double width, Rgb colour) {
+void Bract(cairo_t* cr, Prng& rng, double angle, double length, double width, Tone colour) {
   cairo_save(cr);
   cairo_translate(cr, kFlowerX, kFlowerY);
   cairo_scale(cr, 1.0, 0.78);

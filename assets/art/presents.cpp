@@ -81,12 +81,12 @@ double Span(const Quad& q) {
   return std::max(std::hypot(q.p[1].x - q.p[0].x, q.p[1].y - q.p[0].y), std::hypot(q.p[3].x - q.p[0].x, q.p[3].y - q.p[0].y));
 }
 
-const Rgb kGold{228, 170, 44};
-const Rgb kPale{255, 246, 200};
+const Tone kGold{228, 170, 44};
+const Tone kPale{255, 246, 200};
 
 // Gold foil over a face: a sheen of light bands, crumpled facets that each
 // catch the light a little differently, and glitter.
-void Foil(cairo_t* cr, Prng& rng, const Quad& q, Rgb gold, double sheen) {
+void Foil(cairo_t* cr, Prng& rng, const Quad& q, Tone gold, double sheen) {
   q.path(cr, 0, 0, 1, 1);
   const Point a = q.at(0, 0), b = q.at(1, 1);
   cairo_pattern_t* g = cairo_pattern_create_linear(a.x, a.y, b.x, b.y);
@@ -172,7 +172,7 @@ void Ribbon(cairo_t* cr, Prng& rng, const Quad& q, double s0, double t0, double 
   const int specks = static_cast<int>(std::hypot(c1.x - c0.x, c1.y - c0.y) / 3);
   for (int i = 0; i < specks; ++i) {
     const Point p = q.at(rng.Range(s0, s1), rng.Range(t0, t1));
-    SetColor(cr, rng.Unit() < 0.6 ? Rgb{255, 150, 160} : Rgb{90, 0, 8}, rng.Range(0.5, 0.9));
+    SetColor(cr, rng.Unit() < 0.6 ? Tone{255, 150, 160} : Tone{90, 0, 8}, rng.Range(0.5, 0.9));
     cairo_rectangle(cr, p.x - 0.8, p.y - 0.8, 1.6, 1.6);
     cairo_fill(cr);
   }
@@ -268,7 +268,7 @@ void DrawBox(cairo_t* cr, Prng& rng, const Box& b) {
   // Pixels per world unit at the box, for the size of its bow.
   const double scale = Span({{pf[0], pf[1], pf[2], pf[3]}}) / std::max(b.w, b.d);
   const double rw = std::clamp(0.11 * std::min(b.w, b.d), 13.0, 24.0);
-  const Rgb gold = Scaled(kGold, b.tone);
+  const Tone gold = Scaled(kGold, b.tone);
   // The side faces that look towards the camera.
   for (int i = 0; i < 4; ++i) {
     const int j = (i + 1) % 4;

@@ -16,14 +16,9 @@ namespace assets {
 
 namespace {
 
-using art::AddStop;
 using art::EllipsePath;
 using art::kPi;
-using art::Mix;
 using art::Prng;
-using art::Rgb;
-using art::Scaled;
-using art::SetColor;
 
 constexpr int kWidth = 1000;
 constexpr int kHeight = 1325;
@@ -50,7 +45,7 @@ void Needles(cairo_t* cr, Prng& rng, double x, double y, double dir, double ligh
     cairo_move_to(cr, sx, sy);
     cairo_line_to(cr, sx + std::cos(a) * l, sy + std::sin(a) * l + l * 0.15);
     const double v = std::clamp(light + rng.Range(-0.22, 0.22), 0.0, 1.0);
-    Rgb c = Mix({6, 34, 14}, {40, 104, 46}, std::min(1.0, v * 1.6));
+    Tone c = Mix({6, 34, 14}, {40, 104, 46}, std::min(1.0, v * 1.6));
     if (v > 0.62) c = Mix({40, 104, 46}, {128, 178, 104}, (v - 0.62) / 0.38);
     SetColor(cr, c);
     cairo_set_line_width(cr, rng.Range(1.3, 2.6));
@@ -164,7 +159,7 @@ void DrawTinsel(cairo_t* cr, Prng& rng, double phase) {
       cairo_move_to(cr, x, y);
       cairo_line_to(cr, x + std::cos(a) * l, y + std::sin(a) * l * 0.8);
       const double pick = rng.Unit();
-      Rgb c = pick < 0.15 ? Rgb{255, 200, 200} : (pick < 0.55 ? Rgb{214, 18, 30} : Rgb{140, 4, 14});
+      Tone c = pick < 0.15 ? Tone{255, 200, 200} : (pick < 0.55 ? Tone{214, 18, 30} : Tone{140, 4, 14});
       if (pick > 0.93) c = {255, 255, 255};
       SetColor(cr, Scaled(c, 0.55 + 0.45 * fade), 0.9);
       cairo_set_line_width(cr, rng.Range(1.2, 2.6));
