@@ -14,8 +14,13 @@ void SetColor(cairo_t* cr, Tone c, double alpha) {
   cairo_set_source_rgba(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0, alpha);
 }
 
-void AddStop(cairo_pattern_t* p, double offset, Tone c, double alpha) {
-  cairo_pattern_add_color_stop_rgba(p, offset, c.r / 255.0, c.g / 255.0, c.b / 255.0, alpha);
+void SetGradient(cairo_t* cr, cairo_pattern_t* gradient, std::initializer_list<GradientStop> stops) {
+  for (const GradientStop& s : stops) {
+    const Tone c = s.colour;
+    cairo_pattern_add_color_stop_rgba(gradient, s.offset, c.r / 255.0, c.g / 255.0, c.b / 255.0, s.alpha);
+  }
+  cairo_set_source(cr, gradient);
+  cairo_pattern_destroy(gradient);
 }
 
 }  // namespace assets

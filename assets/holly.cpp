@@ -66,12 +66,9 @@ void Leaf(cairo_t* cr, double bx, double by, double tx, double ty, double width,
   cairo_translate(cr, bx, by);
   cairo_rotate(cr, angle);
   LeafPath(cr, length, width);
-  cairo_pattern_t* shade = cairo_pattern_create_linear(0, -width / 2, length * 0.15, width / 2);
-  AddStop(shade, 0, kLeafLight);
-  AddStop(shade, 1, kLeafDark);
-  cairo_set_source(cr, shade);
+  SetGradient(cr, cairo_pattern_create_linear(0, -width / 2, length * 0.15, width / 2),
+              {{0, kLeafLight}, {1, kLeafDark}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(shade);
   SetColor(cr, kLeafEdge);
   cairo_set_line_width(cr, edge);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -93,13 +90,9 @@ void Berry(cairo_t* cr, double x, double y, double radius) {
   cairo_fill(cr);
 
   cairo_arc(cr, x, y, radius, 0, 2 * std::numbers::pi);
-  cairo_pattern_t* shine =
-      cairo_pattern_create_radial(x - radius * 0.35, y - radius * 0.4, 0, x, y, radius);
-  AddStop(shine, 0, kBerryLight);
-  AddStop(shine, 1, kBerryDark);
-  cairo_set_source(cr, shine);
+  SetGradient(cr, cairo_pattern_create_radial(x - radius * 0.35, y - radius * 0.4, 0, x, y, radius),
+              {{0, kBerryLight}, {1, kBerryDark}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(shine);
   SetColor(cr, kBerryEdge);
   cairo_set_line_width(cr, radius > 3 ? 0.6 : 0.4);
   cairo_stroke(cr);

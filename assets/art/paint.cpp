@@ -17,15 +17,13 @@ void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry, double
 }
 
 void Sphere(cairo_t* cr, double cx, double cy, double r, Tone base, Prng& rng, int sparkle) {
-  cairo_pattern_t* body = cairo_pattern_create_radial(cx - r * 0.35, cy - r * 0.4, r * 0.05, cx, cy, r);
-  AddStop(body, 0.0, Mix(base, {255, 255, 240}, 0.55));
-  AddStop(body, 0.35, base);
-  AddStop(body, 0.8, Scaled(base, 0.55));
-  AddStop(body, 1.0, Scaled(base, 0.25));
   EllipsePath(cr, cx, cy, r, r);
-  cairo_set_source(cr, body);
+  SetGradient(cr, cairo_pattern_create_radial(cx - r * 0.35, cy - r * 0.4, r * 0.05, cx, cy, r),
+              {{0.0, Mix(base, {255, 255, 240}, 0.55)},
+               {0.35, base},
+               {0.8, Scaled(base, 0.55)},
+               {1.0, Scaled(base, 0.25)}});
   cairo_fill(cr);
-  cairo_pattern_destroy(body);
   if (sparkle > 0) {
     cairo_save(cr);
     EllipsePath(cr, cx, cy, r * 0.96, r * 0.96);
@@ -35,21 +33,15 @@ void Sphere(cairo_t* cr, double cx, double cy, double r, Tone base, Prng& rng, i
     cairo_restore(cr);
   }
   // Reflected light along the lower right rim.
-  cairo_pattern_t* rim = cairo_pattern_create_radial(cx + r * 0.45, cy + r * 0.5, 0, cx + r * 0.45, cy + r * 0.5, r * 0.5);
-  AddStop(rim, 0.0, Mix(base, {255, 255, 255}, 0.3), 0.45);
-  AddStop(rim, 1.0, base, 0.0);
   EllipsePath(cr, cx, cy, r, r);
-  cairo_set_source(cr, rim);
+  SetGradient(cr, cairo_pattern_create_radial(cx + r * 0.45, cy + r * 0.5, 0, cx + r * 0.45, cy + r * 0.5, r * 0.5),
+              {{0.0, Mix(base, {255, 255, 255}, 0.3), 0.45}, {1.0, base, 0.0}});
   cairo_fill(cr);
-  cairo_pattern_destroy(rim);
   // Soft highlight and a white glint.
-  cairo_pattern_t* glow = cairo_pattern_create_radial(cx - r * 0.38, cy - r * 0.42, 0, cx - r * 0.38, cy - r * 0.42, r * 0.45);
-  AddStop(glow, 0.0, {255, 255, 255}, 0.85);
-  AddStop(glow, 1.0, {255, 255, 255}, 0.0);
   EllipsePath(cr, cx, cy, r, r);
-  cairo_set_source(cr, glow);
+  SetGradient(cr, cairo_pattern_create_radial(cx - r * 0.38, cy - r * 0.42, 0, cx - r * 0.38, cy - r * 0.42, r * 0.45),
+              {{0.0, {255, 255, 255}, 0.85}, {1.0, {255, 255, 255}, 0.0}});
   cairo_fill(cr);
-  cairo_pattern_destroy(glow);
   EllipsePath(cr, cx - r * 0.36, cy - r * 0.42, r * 0.14, r * 0.09, -0.6);
   SetColor(cr, {255, 255, 255});
   cairo_fill(cr);
