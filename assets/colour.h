@@ -1,4 +1,5 @@
-// An RGB colour and the small helpers the quantiser's parts share: colours
+// An RGB colour as a colour table stores it, a whole step from 0 to 255
+// each part, and the small helpers the quantiser's parts share: colours
 // packed into one number (0x00RRGGBB) and the squared distance between two.
 #pragma once
 

@@ -5,30 +5,23 @@
 #include <cmath>
 #include <numbers>
 
+#include "cairo_paint.h"
 #include "card_layout.h"
 
 namespace assets {
 
 namespace {
 
-struct Rgb01 {
-  double r, g, b;
-};
-
-Rgb01 Colour(int r, int g, int b) { return {r / 255.0, g / 255.0, b / 255.0}; }
-
-const Rgb01 kLeafLight = Colour(114, 177, 80);
-const Rgb01 kLeafDark = Colour(71, 129, 53);
-const Rgb01 kLeafEdge = Colour(40, 92, 34);
-const Rgb01 kLeafRib = Colour(62, 114, 46);
-const Rgb01 kBerryLight = Colour(209, 46, 22);
-const Rgb01 kBerryDark = Colour(161, 13, 5);
-const Rgb01 kBerryEdge = Colour(128, 10, 4);
-const Rgb01 kStalk = Colour(118, 74, 38);
+constexpr Tone kLeafLight{114, 177, 80};
+constexpr Tone kLeafDark{71, 129, 53};
+constexpr Tone kLeafEdge{40, 92, 34};
+constexpr Tone kLeafRib{62, 114, 46};
+constexpr Tone kBerryLight{209, 46, 22};
+constexpr Tone kBerryDark{161, 13, 5};
+constexpr Tone kBerryEdge{128, 10, 4};
+constexpr Tone kStalk{118, 74, 38};
 constexpr double kShadowDx = 0.9, kShadowDy = 1.1;
 constexpr double kShadowGrey = 0.45, kShadowAlpha = 0.45;
-
-void Source(cairo_t* cr, Rgb01 c) { cairo_set_source_rgb(cr, c.r, c.g, c.b); }
 
 // The leaf outline in its own frame: base at the origin, tip at (length, 0).
 void LeafPath(cairo_t* cr, double length, double width) {
@@ -73,20 +66,17 @@ void Leaf(cairo_t* cr, double bx, double by, double tx, double ty, double width,
   cairo_translate(cr, bx, by);
   cairo_rotate(cr, angle);
   LeafPath(cr, length, width);
-  cairo_pattern_t* shade = cairo_pattern_create_linear(0, -width / 2, length * 0.15, width / 2);
-  cairo_pattern_add_color_stop_rgb(shade, 0, kLeafLight.r, kLeafLight.g, kLeafLight.b);
-  cairo_pattern_add_color_stop_rgb(shade, 1, kLeafDark.r, kLeafDark.g, kLeafDark.b);
-  cairo_set_source(cr, shade);
+  SetGradient(cr, cairo_pattern_create_linear(0, -width / 2, length * 0.15, width / 2),
+              {{0, kLeafLight}, {1, kLeafDark}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(shade);
-  Source(cr, kLeafEdge);
+  SetColor(cr, kLeafEdge);
   cairo_set_line_width(cr, edge);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   cairo_stroke(cr);
   if (rib) {
     cairo_move_to(cr, length * 0.04, 0);
     cairo_curve_to(cr, length * 0.35, width * 0.05, length * 0.65, width * 0.03, length * 0.92, 0);
-    Source(cr, kLeafRib);
+    SetColor(cr, kLeafRib);
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
   }
@@ -100,14 +90,10 @@ void Berry(cairo_t* cr, double x, double y, double radius) {
   cairo_fill(cr);
 
   cairo_arc(cr, x, y, radius, 0, 2 * std::numbers::pi);
-  cairo_pattern_t* shine =
-      cairo_pattern_create_radial(x - radius * 0.35, y - radius * 0.4, 0, x, y, radius);
-  cairo_pattern_add_color_stop_rgb(shine, 0, kBerryLight.r, kBerryLight.g, kBerryLight.b);
-  cairo_pattern_add_color_stop_rgb(shine, 1, kBerryDark.r, kBerryDark.g, kBerryDark.b);
-  cairo_set_source(cr, shine);
+  SetGradient(cr, cairo_pattern_create_radial(x - radius * 0.35, y - radius * 0.4, 0, x, y, radius),
+              {{0, kBerryLight}, {1, kBerryDark}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(shine);
-  Source(cr, kBerryEdge);
+  SetColor(cr, kBerryEdge);
   cairo_set_line_width(cr, radius > 3 ? 0.6 : 0.4);
   cairo_stroke(cr);
 }
@@ -116,7 +102,7 @@ void Berry(cairo_t* cr, double x, double y, double radius) {
 void LargeSprig(cairo_t* cr) {
   cairo_move_to(cr, -63, -57);
   cairo_curve_to(cr, -66, -61, -69, -64, -73, -67.5);
-  Source(cr, kStalk);
+  SetColor(cr, kStalk);
   cairo_set_line_width(cr, 2.2);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_stroke(cr);

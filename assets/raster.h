@@ -1,6 +1,7 @@
 // An 8-bit RGBA raster, not premultiplied, rows from the top: what every
 // drawing hands the encoders. A pixel whose alpha is below 128 is outside
-// the picture's shape and is stored transparent.
+// the picture's shape and is stored transparent. Also a rectangle of its
+// pixels.
 #pragma once
 
 #include <cstddef>
@@ -8,6 +9,12 @@
 #include <vector>
 
 namespace assets {
+
+// Pixels x0..x1 across and y0..y1 down, both ends included; empty where
+// x1 < x0.
+struct PixelRect {
+  int x0 = 0, y0 = 0, x1 = -1, y1 = -1;
+};
 
 struct Raster {
   int width = 0;

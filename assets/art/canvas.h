@@ -1,11 +1,8 @@
-// A Cairo drawing surface of a picture's size and its hand-over to a
-// Raster: un-premultiplies Cairo's ARGB32 into straight RGBA.
+// A Cairo drawing surface of a picture's size, and the drawn pixels read
+// out of it as a raster.
 #pragma once
 
 #include <cairo.h>
-
-#include <cstdint>
-#include <string>
 
 #include "raster.h"
 
@@ -33,13 +30,5 @@ class Canvas {
   cairo_surface_t* surface_;
   cairo_t* cr_;
 };
-
-// Makes every transparent pixel that the border cannot reach through
-// transparent pixels opaque in the given colour, so the shape has no hole.
-void FillEnclosed(Raster& raster, std::uint8_t r, std::uint8_t g, std::uint8_t b);
-
-// Writes a raster as PNG, optionally scaled to out_w x out_h (for looking
-// at a picture at the size the window shows it). Returns false on failure.
-bool WritePng(const Raster& raster, const std::string& path, int out_w, int out_h);
 
 }  // namespace assets::art

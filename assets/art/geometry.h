@@ -3,11 +3,9 @@
 // spans 600..6255 x 480..5895 twips and maps onto 1000 x 700 pixels.
 #pragma once
 
-namespace assets::art {
+#include "raster.h"
 
-struct PixelRect {
-  int x0, y0, x1, y1;  // inclusive
-};
+namespace assets::art {
 
 // A rectangle of twips inside the dish frame as picture pixels, rounded
 // outward and clipped to the picture.

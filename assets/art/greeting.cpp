@@ -14,13 +14,8 @@ namespace assets {
 
 namespace {
 
-using art::AddStop;
 using art::kPi;
-using art::Mix;
 using art::Prng;
-using art::Rgb;
-using art::Scaled;
-using art::SetColor;
 
 constexpr int kWidth = 1600;
 constexpr int kHeight = 1043;
@@ -29,13 +24,9 @@ constexpr int kHeight = 1043;
 constexpr double kShadowDx = -0.70710678, kShadowDy = 0.70710678;
 
 void DrawGround(cairo_t* cr) {
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, kWidth, 0);
-  AddStop(g, 0.0, {17, 53, 101});
-  AddStop(g, 0.5, {19, 87, 158});
-  AddStop(g, 1.0, {17, 53, 101});
-  cairo_set_source(cr, g);
+  SetGradient(cr, cairo_pattern_create_linear(0, 0, kWidth, 0),
+              {{0.0, {17, 53, 101}}, {0.5, {19, 87, 158}}, {1.0, {17, 53, 101}}});
   cairo_paint(cr);
-  cairo_pattern_destroy(g);
 }
 
 // Repeats the current path's fill along the shadow direction, fading with
@@ -72,7 +63,7 @@ void TierPath(cairo_t* cr, double cx, double top, double bottom, double half) {
 struct FirTree {
   double cx, top, bottom, half;
   int tiers;
-  Rgb light, dark;
+  Tone light, dark;
 };
 
 void DrawFir(cairo_t* cr, const FirTree& t) {
@@ -84,7 +75,7 @@ void DrawFir(cairo_t* cr, const FirTree& t) {
     const double top = t.top + i * tier_h * 0.62;
     const double bottom = top + tier_h;
     const double half = t.half * (0.38 + 0.62 * (i + 1.0) / t.tiers);
-    const Rgb light = Mix(t.light, t.dark, 0.15 * i / t.tiers);
+    const Tone light = Mix(t.light, t.dark, 0.15 * i / t.tiers);
     TierPath(cr, t.cx, top, bottom, half);
     LongShadow(cr, 26, 0.5, 2);
     // Left half lit, right half in shade, like a folded paper cut.
@@ -223,7 +214,7 @@ void DrawGreetingLine(cairo_t* cr, cairo_font_face_t* face) {
 
 struct Digit {
   char glyph;
-  Rgb top, bottom;
+  Tone top, bottom;
 };
 
 void DrawYear(cairo_t* cr, cairo_font_face_t* face) {
@@ -289,22 +280,16 @@ void DrawYear(cairo_t* cr, cairo_font_face_t* face) {
     // The coloured digit, fattened, shaded from top to foot.
     cairo_append_path(cr, glyphs[i]);
     const double top = tops[i], foot = baseline;
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, top, 0, foot);
-    AddStop(g, 0, digits[i].top);
-    AddStop(g, 1, digits[i].bottom);
-    cairo_set_source(cr, g);
+    SetGradient(cr, cairo_pattern_create_linear(0, top, 0, foot),
+                {{0, digits[i].top}, {1, digits[i].bottom}});
     cairo_set_line_width(cr, 12);
     cairo_stroke_preserve(cr);
     cairo_fill(cr);
-    cairo_pattern_destroy(g);
     // A soft paper-like sheen on the upper part.
     cairo_append_path(cr, glyphs[i]);
-    cairo_pattern_t* sheen = cairo_pattern_create_linear(0, top, 0, top + (foot - top) * 0.5);
-    AddStop(sheen, 0, {255, 255, 255}, 0.22);
-    AddStop(sheen, 1, {255, 255, 255}, 0.0);
-    cairo_set_source(cr, sheen);
+    SetGradient(cr, cairo_pattern_create_linear(0, top, 0, top + (foot - top) * 0.5),
+                {{0, {255, 255, 255}, 0.22}, {1, {255, 255, 255}, 0.0}});
     cairo_fill(cr);
-    cairo_pattern_destroy(sheen);
   }
   for (cairo_path_t* glyph : glyphs) cairo_path_destroy(glyph);
 }

@@ -1,24 +1,9 @@
-// Painting helpers: colours, ellipses, shaded spheres, glitter.
+// Painting helpers: ellipses, shaded spheres, glitter.
 #include "paint.h"
 
 #include <cmath>
 
 namespace assets::art {
-
-Rgb Mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
-
-Rgb Scaled(Rgb c, double f) {
-  auto clamp = [](double v) { return v < 0 ? 0.0 : (v > 255 ? 255.0 : v); };
-  return {clamp(c.r * f), clamp(c.g * f), clamp(c.b * f)};
-}
-
-void SetColor(cairo_t* cr, Rgb c, double alpha) {
-  cairo_set_source_rgba(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0, alpha);
-}
-
-void AddStop(cairo_pattern_t* p, double offset, Rgb c, double alpha) {
-  cairo_pattern_add_color_stop_rgba(p, offset, c.r / 255.0, c.g / 255.0, c.b / 255.0, alpha);
-}
 
 void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry, double angle) {
   cairo_save(cr);
@@ -31,16 +16,14 @@ void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry, double
   cairo_restore(cr);
 }
 
-void Sphere(cairo_t* cr, double cx, double cy, double r, Rgb base, Prng& rng, int sparkle) {
-  cairo_pattern_t* body = cairo_pattern_create_radial(cx - r * 0.35, cy - r * 0.4, r * 0.05, cx, cy, r);
-  AddStop(body, 0.0, Mix(base, {255, 255, 240}, 0.55));
-  AddStop(body, 0.35, base);
-  AddStop(body, 0.8, Scaled(base, 0.55));
-  AddStop(body, 1.0, Scaled(base, 0.25));
+void Sphere(cairo_t* cr, double cx, double cy, double r, Tone base, Prng& rng, int sparkle) {
   EllipsePath(cr, cx, cy, r, r);
-  cairo_set_source(cr, body);
+  SetGradient(cr, cairo_pattern_create_radial(cx - r * 0.35, cy - r * 0.4, r * 0.05, cx, cy, r),
+              {{0.0, Mix(base, {255, 255, 240}, 0.55)},
+               {0.35, base},
+               {0.8, Scaled(base, 0.55)},
+               {1.0, Scaled(base, 0.25)}});
   cairo_fill(cr);
-  cairo_pattern_destroy(body);
   if (sparkle > 0) {
     cairo_save(cr);
     EllipsePath(cr, cx, cy, r * 0.96, r * 0.96);
@@ -50,28 +33,22 @@ void Sphere(cairo_t* cr, double cx, double cy, double r, Rgb base, Prng& rng, in
     cairo_restore(cr);
   }
   // Reflected light along the lower right rim.
-  cairo_pattern_t* rim = cairo_pattern_create_radial(cx + r * 0.45, cy + r * 0.5, 0, cx + r * 0.45, cy + r * 0.5, r * 0.5);
-  AddStop(rim, 0.0, Mix(base, {255, 255, 255}, 0.3), 0.45);
-  AddStop(rim, 1.0, base, 0.0);
   EllipsePath(cr, cx, cy, r, r);
-  cairo_set_source(cr, rim);
+  SetGradient(cr, cairo_pattern_create_radial(cx + r * 0.45, cy + r * 0.5, 0, cx + r * 0.45, cy + r * 0.5, r * 0.5),
+              {{0.0, Mix(base, {255, 255, 255}, 0.3), 0.45}, {1.0, base, 0.0}});
   cairo_fill(cr);
-  cairo_pattern_destroy(rim);
   // Soft highlight and a white glint.
-  cairo_pattern_t* glow = cairo_pattern_create_radial(cx - r * 0.38, cy - r * 0.42, 0, cx - r * 0.38, cy - r * 0.42, r * 0.45);
-  AddStop(glow, 0.0, {255, 255, 255}, 0.85);
-  AddStop(glow, 1.0, {255, 255, 255}, 0.0);
   EllipsePath(cr, cx, cy, r, r);
-  cairo_set_source(cr, glow);
+  SetGradient(cr, cairo_pattern_create_radial(cx - r * 0.38, cy - r * 0.42, 0, cx - r * 0.38, cy - r * 0.42, r * 0.45),
+              {{0.0, {255, 255, 255}, 0.85}, {1.0, {255, 255, 255}, 0.0}});
   cairo_fill(cr);
-  cairo_pattern_destroy(glow);
   EllipsePath(cr, cx - r * 0.36, cy - r * 0.42, r * 0.14, r * 0.09, -0.6);
   SetColor(cr, {255, 255, 255});
   cairo_fill(cr);
 }
 
-void Glitter(cairo_t* cr, Prng& rng, double cx, double cy, double rx, double ry, int count, Rgb light,
-             Rgb dark, double size) {
+void Glitter(cairo_t* cr, Prng& rng, double cx, double cy, double rx, double ry, int count, Tone light,
+             Tone dark, double size) {
   for (int i = 0; i < count; ++i) {
     const double a = rng.Range(0, 2 * kPi);
     const double d = std::sqrt(rng.Unit());

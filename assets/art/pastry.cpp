@@ -7,6 +7,7 @@
 
 #include "canvas.h"
 #include "drawings.h"
+#include "enclosed.h"
 #include "geometry.h"
 #include "paint.h"
 #include "pine_cone.h"
@@ -15,14 +16,9 @@ namespace assets {
 
 namespace {
 
-using art::AddStop;
 using art::EllipsePath;
 using art::kPi;
-using art::Mix;
 using art::Prng;
-using art::Rgb;
-using art::Scaled;
-using art::SetColor;
 
 constexpr int kWidth = 1000;
 constexpr int kHeight = 700;
@@ -86,7 +82,7 @@ void DrawWrap(cairo_t* cr, Prng& rng) {
       const int m1 = (m + 1) % kSegments;
       const double pleat = 0.5 + 0.5 * std::sin(m * 0.9 + k * 0.35);
       const double light = 0.45 + 0.65 * pleat * rng.Range(0.6, 1.2) + (k < 3 ? 0.1 : 0.0);
-      Rgb c = Scaled({205, 18, 32}, light);
+      Tone c = Scaled({205, 18, 32}, light);
       const double pick = rng.Unit();
       if (pick < 0.05) c = {255, rng.Range(170, 235), rng.Range(175, 230)};
       else if (pick < 0.12) c = {rng.Range(235, 255), rng.Range(70, 120), rng.Range(80, 120)};
@@ -144,14 +140,9 @@ void DrawPie(cairo_t* cr, Prng& rng) {
   cairo_line_to(cr, kPieX - kPieRx, kPieY);
   cairo_line_to(cr, kPieX + kPieRx, kPieY);
   cairo_close_path(cr);
-  cairo_pattern_t* wall = cairo_pattern_create_linear(0, kPieY + kPieRy - 18, 0, kPieY + kPieRy + kPieWall);
-  AddStop(wall, 0.0, {248, 196, 98});
-  AddStop(wall, 0.3, {228, 156, 58});
-  AddStop(wall, 0.7, {176, 98, 30});
-  AddStop(wall, 1.0, {84, 42, 14});
-  cairo_set_source(cr, wall);
+  SetGradient(cr, cairo_pattern_create_linear(0, kPieY + kPieRy - 18, 0, kPieY + kPieRy + kPieWall),
+              {{0.0, {248, 196, 98}}, {0.3, {228, 156, 58}}, {0.7, {176, 98, 30}}, {1.0, {84, 42, 14}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(wall);
   cairo_save(cr);
   cairo_clip(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -211,7 +202,7 @@ void DrawPie(cairo_t* cr, Prng& rng) {
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   struct Pass {
     double width, du, dv;
-    Rgb colour;
+    Tone colour;
   };
   // From the shaded flanks of each roll in to its lit crest.
   const Pass passes[] = {
@@ -290,14 +281,11 @@ void DrawPie(cairo_t* cr, Prng& rng) {
     double x, y;
     at(angle, r, x, y);
     const double rad = rng.Range(3, 9);
-    cairo_pattern_t* spot = cairo_pattern_create_radial(x, y, 0, x, y, rad);
-    const Rgb c = rng.Unit() < 0.7 ? Rgb{150, 70, 18} : Rgb{110, 46, 10};
-    AddStop(spot, 0, c, rng.Range(0.35, 0.7));
-    AddStop(spot, 1, c, 0);
-    cairo_set_source(cr, spot);
+    const Tone c = rng.Unit() < 0.7 ? Tone{150, 70, 18} : Tone{110, 46, 10};
+    SetGradient(cr, cairo_pattern_create_radial(x, y, 0, x, y, rad),
+                {{0, c, rng.Range(0.35, 0.7)}, {1, c, 0}});
     EllipsePath(cr, x, y, rad, rad * 0.7);
     cairo_fill(cr);
-    cairo_pattern_destroy(spot);
   }
   // The deepest shadow between the rolls.
   cairo_save(cr);
@@ -316,18 +304,12 @@ void DrawPie(cairo_t* cr, Prng& rng) {
   cairo_set_line_width(cr, 1.6);
   cairo_stroke(cr);
   // Butter glaze shine on the upper left, browner towards the far rim.
-  cairo_pattern_t* shine = cairo_pattern_create_radial(kPieX - 110, kPieY - 50, 0, kPieX - 110, kPieY - 50, 190);
-  AddStop(shine, 0, {255, 244, 200}, 0.3);
-  AddStop(shine, 1, {255, 244, 200}, 0);
-  cairo_set_source(cr, shine);
+  SetGradient(cr, cairo_pattern_create_radial(kPieX - 110, kPieY - 50, 0, kPieX - 110, kPieY - 50, 190),
+              {{0, {255, 244, 200}, 0.3}, {1, {255, 244, 200}, 0}});
   cairo_paint(cr);
-  cairo_pattern_destroy(shine);
-  cairo_pattern_t* far = cairo_pattern_create_linear(0, kPieY - kPieRy, 0, kPieY);
-  AddStop(far, 0, {110, 50, 8}, 0.3);
-  AddStop(far, 1, {90, 44, 10}, 0);
-  cairo_set_source(cr, far);
+  SetGradient(cr, cairo_pattern_create_linear(0, kPieY - kPieRy, 0, kPieY),
+              {{0, {110, 50, 8}, 0.3}, {1, {90, 44, 10}, 0}});
   cairo_paint(cr);
-  cairo_pattern_destroy(far);
   cairo_restore(cr);
 }
 
@@ -351,13 +333,9 @@ void DrawRibbon(cairo_t* cr, Prng& rng) {
     cairo_line_to(cr, x, y + w);
   }
   cairo_close_path(cr);
-  cairo_pattern_t* band = cairo_pattern_create_linear(0, 490, 0, 580);
-  AddStop(band, 0.0, {235, 40, 50});
-  AddStop(band, 0.5, {180, 10, 24});
-  AddStop(band, 1.0, {110, 0, 12});
-  cairo_set_source(cr, band);
+  SetGradient(cr, cairo_pattern_create_linear(0, 490, 0, 580),
+              {{0.0, {235, 40, 50}}, {0.5, {180, 10, 24}}, {1.0, {110, 0, 12}}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(band);
   cairo_save(cr);
   cairo_clip_preserve(cr);
   cairo_set_source_rgba(cr, 0.3, 0, 0.03, 1);
@@ -368,7 +346,7 @@ void DrawRibbon(cairo_t* cr, Prng& rng) {
 }
 
 // One bract of the poinsettia: a pointed leaf from the centre outwards.
-void Bract(cairo_t* cr, Prng& rng, double angle, double length, double width, Rgb colour) {
+void Bract(cairo_t* cr, Prng& rng, double angle, double length, double width, Tone colour) {
   cairo_save(cr);
   cairo_translate(cr, kFlowerX, kFlowerY);
   cairo_scale(cr, 1.0, 0.78);
@@ -377,14 +355,12 @@ void Bract(cairo_t* cr, Prng& rng, double angle, double length, double width, Rg
   cairo_curve_to(cr, length * 0.3, -width, length * 0.7, -width * 0.8, length, 0);
   cairo_curve_to(cr, length * 0.7, width * 0.8, length * 0.3, width, 0, 0);
   cairo_close_path(cr);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, length, 0);
-  AddStop(g, 0.0, Scaled(colour, 0.45));
-  AddStop(g, 0.35, colour);
-  AddStop(g, 0.7, Mix(colour, {255, 80, 90}, 0.25));
-  AddStop(g, 1.0, Scaled(colour, 0.7));
-  cairo_set_source(cr, g);
+  SetGradient(cr, cairo_pattern_create_linear(0, 0, length, 0),
+              {{0.0, Scaled(colour, 0.45)},
+               {0.35, colour},
+               {0.7, Mix(colour, {255, 80, 90}, 0.25)},
+               {1.0, Scaled(colour, 0.7)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
   cairo_save(cr);
   cairo_clip_preserve(cr);
   cairo_set_source_rgba(cr, 0.25, 0, 0.02, 0.9);
@@ -458,13 +434,13 @@ Raster DrawPastry() {
   // Nothing may show where the tree, the heading and the button cover the
   // dish in the window.
   cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-  for (const art::PixelRect& r : {art::kUnderTree, art::kUnderHeading, art::kUnderButton}) {
+  for (const PixelRect& r : {art::kUnderTree, art::kUnderHeading, art::kUnderButton}) {
     cairo_rectangle(cr, r.x0, r.y0, r.x1 - r.x0 + 1, r.y1 - r.y0 + 1);
   }
   cairo_fill(cr);
   Raster out = canvas.ToRaster(true);
   // Gaps closed in between the ornaments lie in deep shadow.
-  art::FillEnclosed(out, 24, 0, 4);
+  art::FillEnclosed(out, {24, 0, 4});
   return out;
 }
 

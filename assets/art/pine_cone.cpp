@@ -34,14 +34,10 @@ void ScalePath(cairo_t* cr, double len, double wide) {
 }
 
 void Sparkle(cairo_t* cr, double x, double y, double arm) {
-  cairo_pattern_t* glow = cairo_pattern_create_radial(x, y, 0, x, y, arm * 0.6);
-  AddStop(glow, 0, {255, 255, 240}, 1.0);
-  AddStop(glow, 0.4, {255, 246, 200}, 0.7);
-  AddStop(glow, 1, {255, 240, 180}, 0.0);
-  cairo_set_source(cr, glow);
+  SetGradient(cr, cairo_pattern_create_radial(x, y, 0, x, y, arm * 0.6),
+              {{0, {255, 255, 240}, 1.0}, {0.4, {255, 246, 200}, 0.7}, {1, {255, 240, 180}, 0.0}});
   EllipsePath(cr, x, y, arm * 0.6, arm * 0.6);
   cairo_fill(cr);
-  cairo_pattern_destroy(glow);
   // A four-pointed star.
   cairo_new_path(cr);
   for (int i = 0; i < 8; ++i) {
@@ -69,12 +65,9 @@ void DrawPineCone(cairo_t* cr, Prng& rng, double base_x, double base_y, double a
   cairo_line_to(cr, -17, 2);
   cairo_curve_to(cr, -10, 4, -4, 5, 4, 5);
   cairo_close_path(cr);
-  cairo_pattern_t* stalk = cairo_pattern_create_linear(0, -7 * up, 0, 7 * up);
-  AddStop(stalk, 0, {150, 104, 30});
-  AddStop(stalk, 1, {40, 22, 2});
-  cairo_set_source(cr, stalk);
+  SetGradient(cr, cairo_pattern_create_linear(0, -7 * up, 0, 7 * up),
+              {{0, {150, 104, 30}}, {1, {40, 22, 2}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(stalk);
   // The body, black in the gaps between the scales.
   cairo_new_path(cr);
   for (int i = 0; i <= 60; ++i) {
@@ -120,16 +113,14 @@ void DrawPineCone(cairo_t* cr, Prng& rng, double base_x, double base_y, double a
       cairo_translate(cr, x, y);
       cairo_rotate(cr, fan);
       ScalePath(cr, len, wide);
-      cairo_pattern_t* g = cairo_pattern_create_linear(len * 0.48, 0, -len * 0.3, 0);
-      AddStop(g, 0.0, Scaled({255, 244, 176}, light));
-      AddStop(g, 0.1, Scaled({255, 214, 96}, light));
-      AddStop(g, 0.45, Scaled({236, 170, 46}, light));
-      AddStop(g, 0.68, Scaled({150, 92, 14}, light));
-      AddStop(g, 0.84, {30, 14, 0});
-      AddStop(g, 1.0, {0, 0, 0});
-      cairo_set_source(cr, g);
+      SetGradient(cr, cairo_pattern_create_linear(len * 0.48, 0, -len * 0.3, 0),
+                  {{0.0, Scaled({255, 244, 176}, light)},
+                   {0.1, Scaled({255, 214, 96}, light)},
+                   {0.45, Scaled({236, 170, 46}, light)},
+                   {0.68, Scaled({150, 92, 14}, light)},
+                   {0.84, {30, 14, 0}},
+                   {1.0, {0, 0, 0}}});
       cairo_fill_preserve(cr);
-      cairo_pattern_destroy(g);
       // Glitter on the scale's face.
       cairo_save(cr);
       cairo_clip(cr);

@@ -81,24 +81,22 @@ double Span(const Quad& q) {
   return std::max(std::hypot(q.p[1].x - q.p[0].x, q.p[1].y - q.p[0].y), std::hypot(q.p[3].x - q.p[0].x, q.p[3].y - q.p[0].y));
 }
 
-const Rgb kGold{228, 170, 44};
-const Rgb kPale{255, 246, 200};
+const Tone kGold{228, 170, 44};
+const Tone kPale{255, 246, 200};
 
 // Gold foil over a face: a sheen of light bands, crumpled facets that each
 // catch the light a little differently, and glitter.
-void Foil(cairo_t* cr, Prng& rng, const Quad& q, Rgb gold, double sheen) {
+void Foil(cairo_t* cr, Prng& rng, const Quad& q, Tone gold, double sheen) {
   q.path(cr, 0, 0, 1, 1);
   const Point a = q.at(0, 0), b = q.at(1, 1);
-  cairo_pattern_t* g = cairo_pattern_create_linear(a.x, a.y, b.x, b.y);
   const double o = rng.Range(-0.1, 0.1);
-  AddStop(g, 0.0, Scaled(gold, 0.95));
-  AddStop(g, 0.22 + o, Mix(gold, kPale, 0.6 * sheen));
-  AddStop(g, 0.42 + o, Scaled(gold, 0.8));
-  AddStop(g, 0.66 + o, Mix(gold, kPale, 0.35 * sheen));
-  AddStop(g, 1.0, Scaled(gold, 0.6));
-  cairo_set_source(cr, g);
+  SetGradient(cr, cairo_pattern_create_linear(a.x, a.y, b.x, b.y),
+              {{0.0, Scaled(gold, 0.95)},
+               {0.22 + o, Mix(gold, kPale, 0.6 * sheen)},
+               {0.42 + o, Scaled(gold, 0.8)},
+               {0.66 + o, Mix(gold, kPale, 0.35 * sheen)},
+               {1.0, Scaled(gold, 0.6)}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
   cairo_save(cr);
   q.path(cr, 0, 0, 1, 1);
   cairo_clip(cr);
@@ -131,12 +129,9 @@ void Foil(cairo_t* cr, Prng& rng, const Quad& q, Rgb gold, double sheen) {
       }
   // A soft gleam where the paper faces the light best.
   const Point hot = q.at(rng.Range(0.2, 0.45), rng.Range(0.15, 0.4));
-  cairo_pattern_t* gleam = cairo_pattern_create_radial(hot.x, hot.y, 0, hot.x, hot.y, span * 0.45);
-  AddStop(gleam, 0, {255, 250, 220}, 0.55 * std::min(1.0, sheen));
-  AddStop(gleam, 1, {255, 250, 220}, 0);
-  cairo_set_source(cr, gleam);
+  SetGradient(cr, cairo_pattern_create_radial(hot.x, hot.y, 0, hot.x, hot.y, span * 0.45),
+              {{0, {255, 250, 220}, 0.55 * std::min(1.0, sheen)}, {1, {255, 250, 220}, 0}});
   cairo_paint(cr);
-  cairo_pattern_destroy(gleam);
   const int specks = static_cast<int>(span * span / 300);
   for (int i = 0; i < specks; ++i) {
     const Point p = q.at(rng.Unit(), rng.Unit());
@@ -157,22 +152,20 @@ void Ribbon(cairo_t* cr, Prng& rng, const Quad& q, double s0, double t0, double 
             double light) {
   const Point a = across_s ? q.at(s0, (t0 + t1) / 2) : q.at((s0 + s1) / 2, t0);
   const Point b = across_s ? q.at(s1, (t0 + t1) / 2) : q.at((s0 + s1) / 2, t1);
-  cairo_pattern_t* g = cairo_pattern_create_linear(a.x, a.y, b.x, b.y);
-  AddStop(g, 0.0, Scaled({120, 0, 10}, light));
-  AddStop(g, 0.35, Scaled({226, 30, 40}, light));
-  AddStop(g, 0.55, Mix(Scaled({236, 60, 70}, light), {255, 170, 170}, 0.35));
-  AddStop(g, 1.0, Scaled({110, 0, 10}, light));
   q.path(cr, s0, t0, s1, t1);
-  cairo_set_source(cr, g);
+  SetGradient(cr, cairo_pattern_create_linear(a.x, a.y, b.x, b.y),
+              {{0.0, Scaled({120, 0, 10}, light)},
+               {0.35, Scaled({226, 30, 40}, light)},
+               {0.55, Mix(Scaled({236, 60, 70}, light), {255, 170, 170}, 0.35)},
+               {1.0, Scaled({110, 0, 10}, light)}});
   cairo_fill_preserve(cr);
-  cairo_pattern_destroy(g);
   cairo_save(cr);
   cairo_clip(cr);
   const Point c0 = q.at(s0, t0), c1 = q.at(s1, t1);
   const int specks = static_cast<int>(std::hypot(c1.x - c0.x, c1.y - c0.y) / 3);
   for (int i = 0; i < specks; ++i) {
     const Point p = q.at(rng.Range(s0, s1), rng.Range(t0, t1));
-    SetColor(cr, rng.Unit() < 0.6 ? Rgb{255, 150, 160} : Rgb{90, 0, 8}, rng.Range(0.5, 0.9));
+    SetColor(cr, rng.Unit() < 0.6 ? Tone{255, 150, 160} : Tone{90, 0, 8}, rng.Range(0.5, 0.9));
     cairo_rectangle(cr, p.x - 0.8, p.y - 0.8, 1.6, 1.6);
     cairo_fill(cr);
   }
@@ -197,13 +190,9 @@ void Bow(cairo_t* cr, Prng& rng, Point k, double s, double turn) {
     cairo_curve_to(cr, side * s * 0.4, -s * 1.1, side * s * 1.3, -s * 0.8, side * s * 1.1, -s * 0.1);
     cairo_curve_to(cr, side * s, s * 0.25, side * s * 0.4, s * 0.2, 0, 0);
     cairo_close_path(cr);
-    cairo_pattern_t* g = cairo_pattern_create_radial(side * s * 0.6, -s * 0.6, 1, side * s * 0.6, -s * 0.4, s);
-    AddStop(g, 0, {255, 120, 120});
-    AddStop(g, 0.45, {214, 20, 32});
-    AddStop(g, 1, {90, 0, 8});
-    cairo_set_source(cr, g);
+    SetGradient(cr, cairo_pattern_create_radial(side * s * 0.6, -s * 0.6, 1, side * s * 0.6, -s * 0.4, s),
+                {{0, {255, 120, 120}}, {0.45, {214, 20, 32}}, {1, {90, 0, 8}}});
     cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
     SetColor(cr, {70, 0, 6}, 0.9);
     cairo_set_line_width(cr, 1.4);
     cairo_stroke(cr);
@@ -268,7 +257,7 @@ void DrawBox(cairo_t* cr, Prng& rng, const Box& b) {
   // Pixels per world unit at the box, for the size of its bow.
   const double scale = Span({{pf[0], pf[1], pf[2], pf[3]}}) / std::max(b.w, b.d);
   const double rw = std::clamp(0.11 * std::min(b.w, b.d), 13.0, 24.0);
-  const Rgb gold = Scaled(kGold, b.tone);
+  const Tone gold = Scaled(kGold, b.tone);
   // The side faces that look towards the camera.
   for (int i = 0; i < 4; ++i) {
     const int j = (i + 1) % 4;
@@ -284,13 +273,10 @@ void DrawBox(cairo_t* cr, Prng& rng, const Box& b) {
     Ribbon(cr, rng, q, 0.5 - rw / 2 / edge, 0, 0.5 + rw / 2 / edge, 1, true, 0.55 + 0.5 * lambert);
     // Deeper shade near the foot.
     const Point top = q.at(0.5, 0.6), bottom = q.at(0.5, 1);
-    cairo_pattern_t* shade = cairo_pattern_create_linear(top.x, top.y, bottom.x, bottom.y);
-    AddStop(shade, 0, {0, 0, 0}, 0);
-    AddStop(shade, 1, {0, 0, 0}, 0.45);
     q.path(cr, 0, 0, 1, 1);
-    cairo_set_source(cr, shade);
+    SetGradient(cr, cairo_pattern_create_linear(top.x, top.y, bottom.x, bottom.y),
+                {{0, {0, 0, 0}, 0}, {1, {0, 0, 0}, 0.45}});
     cairo_fill(cr);
-    cairo_pattern_destroy(shade);
     // The upright edges, and the top edge catching the light.
     cairo_move_to(cr, pf[i].x, pf[i].y);
     cairo_line_to(cr, ph[i].x, ph[i].y);
@@ -326,13 +312,9 @@ void DrawPresents(cairo_t* cr, Prng& rng) {
   cairo_line_to(cr, 960, 1280);
   cairo_line_to(cr, 50, 1280);
   cairo_close_path(cr);
-  cairo_pattern_t* floor = cairo_pattern_create_linear(0, 1150, 0, 1280);
-  AddStop(floor, 0, {36, 26, 14});
-  AddStop(floor, 0.6, {120, 108, 90});
-  AddStop(floor, 1, {220, 214, 202});
-  cairo_set_source(cr, floor);
+  SetGradient(cr, cairo_pattern_create_linear(0, 1150, 0, 1280),
+              {{0, {36, 26, 14}}, {0.6, {120, 108, 90}}, {1, {220, 214, 202}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(floor);
   // From the back of the heap to its front.
   const Box boxes[] = {
       {300, -230, 0, 210, 160, 240, 0.25, 0.95},

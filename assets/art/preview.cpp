@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "canvas.h"
+#include "cairo_raster.h"
 #include "drawings.h"
 #include "measure.h"
 
@@ -14,7 +14,7 @@ void Show(const char* name, assets::Raster (*draw)(), int shown_w, int shown_h, 
   const auto start = std::chrono::steady_clock::now();
   const assets::Raster r = draw();
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
-  const assets::art::Extents e = assets::art::OpaqueExtents(r);
+  const assets::PixelRect e = assets::art::OpaqueExtents(r);
   std::printf("%s: %lld ms, opaque %d..%d x %d..%d, transparent %.2f %%, holes %zu\n", name,
               static_cast<long long>(ms), e.x0, e.x1, e.y0, e.y1, 100 * assets::art::TransparentShare(r),
               assets::art::EnclosedHoles(r));
@@ -23,8 +23,8 @@ void Show(const char* name, assets::Raster (*draw)(), int shown_w, int shown_h, 
     std::printf("  slot opaque %.3f %%, under tree %.3f, heading %.3f, button %.3f\n", 100 * OpaqueShare(r, kUnderSlot),
                 OpaqueShare(r, kUnderTree), OpaqueShare(r, kUnderHeading), OpaqueShare(r, kUnderButton));
   }
-  assets::art::WritePng(r, dir + "/" + name + ".png", r.width, r.height);
-  assets::art::WritePng(r, dir + "/" + name + "-shown.png", shown_w, shown_h);
+  assets::WritePng(r, dir + "/" + name + ".png", r.width, r.height);
+  assets::WritePng(r, dir + "/" + name + "-shown.png", shown_w, shown_h);
 }
 
 }  // namespace

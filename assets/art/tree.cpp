@@ -16,14 +16,9 @@ namespace assets {
 
 namespace {
 
-using art::AddStop;
 using art::EllipsePath;
 using art::kPi;
-using art::Mix;
 using art::Prng;
-using art::Rgb;
-using art::Scaled;
-using art::SetColor;
 
 constexpr int kWidth = 1000;
 constexpr int kHeight = 1325;
@@ -50,7 +45,7 @@ void Needles(cairo_t* cr, Prng& rng, double x, double y, double dir, double ligh
     cairo_move_to(cr, sx, sy);
     cairo_line_to(cr, sx + std::cos(a) * l, sy + std::sin(a) * l + l * 0.15);
     const double v = std::clamp(light + rng.Range(-0.22, 0.22), 0.0, 1.0);
-    Rgb c = Mix({6, 34, 14}, {40, 104, 46}, std::min(1.0, v * 1.6));
+    Tone c = Mix({6, 34, 14}, {40, 104, 46}, std::min(1.0, v * 1.6));
     if (v > 0.62) c = Mix({40, 104, 46}, {128, 178, 104}, (v - 0.62) / 0.38);
     SetColor(cr, c);
     cairo_set_line_width(cr, rng.Range(1.3, 2.6));
@@ -164,7 +159,7 @@ void DrawTinsel(cairo_t* cr, Prng& rng, double phase) {
       cairo_move_to(cr, x, y);
       cairo_line_to(cr, x + std::cos(a) * l, y + std::sin(a) * l * 0.8);
       const double pick = rng.Unit();
-      Rgb c = pick < 0.15 ? Rgb{255, 200, 200} : (pick < 0.55 ? Rgb{214, 18, 30} : Rgb{140, 4, 14});
+      Tone c = pick < 0.15 ? Tone{255, 200, 200} : (pick < 0.55 ? Tone{214, 18, 30} : Tone{140, 4, 14});
       if (pick > 0.93) c = {255, 255, 255};
       SetColor(cr, Scaled(c, 0.55 + 0.45 * fade), 0.9);
       cairo_set_line_width(cr, rng.Range(1.2, 2.6));
@@ -180,14 +175,10 @@ void DrawBeads(cairo_t* cr, Prng& rng, double phase) {
     Spiral(static_cast<double>(i) / steps, 5.5, phase, x, y, depth);
     if (depth < 0.05) continue;
     const double r = 4.2;
-    cairo_pattern_t* g = cairo_pattern_create_radial(x - 1.4, y - 1.4, 0.3, x, y, r);
-    AddStop(g, 0, {255, 246, 190});
-    AddStop(g, 0.5, {226, 176, 60});
-    AddStop(g, 1, {110, 70, 12});
-    cairo_set_source(cr, g);
+    SetGradient(cr, cairo_pattern_create_radial(x - 1.4, y - 1.4, 0.3, x, y, r),
+                {{0, {255, 246, 190}}, {0.5, {226, 176, 60}}, {1, {110, 70, 12}}});
     EllipsePath(cr, x, y, r, r);
     cairo_fill(cr);
-    cairo_pattern_destroy(g);
     (void)rng;
   }
 }
@@ -204,13 +195,9 @@ void GoldOrnament(cairo_t* cr, Prng& rng, double x, double y, double r) {
   cairo_line_to(cr, x - r * 1.2, y + r * 0.8);
   cairo_curve_to(cr, x - r * 1.1, y + r * 0.2, x - r * 0.9, y - r * 1.2, x, y - r * 1.6);
   cairo_close_path(cr);
-  cairo_pattern_t* g = cairo_pattern_create_linear(x - r, 0, x + r, 0);
-  AddStop(g, 0, {255, 236, 150});
-  AddStop(g, 0.4, {222, 170, 50});
-  AddStop(g, 1, {96, 60, 8});
-  cairo_set_source(cr, g);
+  SetGradient(cr, cairo_pattern_create_linear(x - r, 0, x + r, 0),
+              {{0, {255, 236, 150}}, {0.4, {222, 170, 50}}, {1, {96, 60, 8}}});
   cairo_fill(cr);
-  cairo_pattern_destroy(g);
   art::Glitter(cr, rng, x, y - r * 0.3, r * 0.8, r, 14, {255, 250, 210}, {120, 80, 10}, 1.4);
 }
 
@@ -253,13 +240,9 @@ void DrawTopper(cairo_t* cr, Prng& rng) {
     cairo_curve_to(cr, bx + side * 30, by - 40, bx + side * 78, by - 18, bx + side * 62, by + 12);
     cairo_curve_to(cr, bx + side * 50, by + 28, bx + side * 20, by + 14, bx, by);
     cairo_close_path(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(bx, by - 30, bx + side * 70, by + 20);
-    AddStop(g, 0, {255, 238, 150});
-    AddStop(g, 0.5, {212, 160, 44});
-    AddStop(g, 1, {120, 76, 10});
-    cairo_set_source(cr, g);
+    SetGradient(cr, cairo_pattern_create_linear(bx, by - 30, bx + side * 70, by + 20),
+                {{0, {255, 238, 150}}, {0.5, {212, 160, 44}}, {1, {120, 76, 10}}});
     cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
     SetColor(cr, {90, 56, 6}, 0.8);
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
@@ -280,13 +263,9 @@ void DrawTopper(cairo_t* cr, Prng& rng) {
     const double a = -kPi / 2 + i * kPi / 3;
     const double px = fx + std::cos(a) * 26, py = fy + std::sin(a) * 26;
     EllipsePath(cr, px, py, 28, 18, a);
-    cairo_pattern_t* g = cairo_pattern_create_radial(px - 6, py - 8, 2, px, py, 30);
-    AddStop(g, 0, {255, 110, 110});
-    AddStop(g, 0.5, {208, 16, 30});
-    AddStop(g, 1, {110, 0, 10});
-    cairo_set_source(cr, g);
+    SetGradient(cr, cairo_pattern_create_radial(px - 6, py - 8, 2, px, py, 30),
+                {{0, {255, 110, 110}}, {0.5, {208, 16, 30}}, {1, {110, 0, 10}}});
     cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
     SetColor(cr, {80, 0, 8});
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);

@@ -1,7 +1,7 @@
 // The stored tree and pastry dish, decoded from their files and measured as
 // the window shows them: transparent share, drawn extent, and the pastry's
 // opacity under the display slot and transparency under the controls that
-// overlap its frame. Skipped while the decorative drawings are stand-ins.
+// overlap its frame.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,16 +9,10 @@
 #include "gif_reader.h"
 #include "stored_pictures.h"
 
-#include "art/art_status.h"
 #include "drawings.h"
 
 namespace assets_test {
 namespace {
-
-#define SKIP_WHILE_STAND_IN()                                                                 \
-  if (assets::kArtIsStandIn)                                                                  \
-  GTEST_SKIP() << "the decorative drawings are still stand-ins (assets::kArtIsStandIn); their " \
-                  "measured content is checked once the art lands"
 
 struct ArtCase {
   const char* file;
@@ -30,7 +24,6 @@ struct ArtCase {
 class ArtPicture : public testing::TestWithParam<ArtCase> {};
 
 TEST_P(ArtPicture, TransparentShareAndDrawnExtent) {
-  SKIP_WHILE_STAND_IN();
   const ArtCase& c = GetParam();
   const GifImage g = ReadGif(ReadFile(PicturePath(c.file)));
   ASSERT_EQ(g.error, "");
@@ -64,7 +57,6 @@ INSTANTIATE_TEST_SUITE_P(Stored, ArtPicture,
 // Entries 0 and 1 stand for the drawing's own black and white pixels: the
 // quantiser had no need to force a near colour onto them.
 TEST(ArtEntries, BlackAndWhiteEntriesHoldOnlyTheDrawingsOwnBlackAndWhite) {
-  SKIP_WHILE_STAND_IN();
   struct Drawn {
     const char* file;
     assets::Raster raster;
@@ -100,7 +92,6 @@ class PastryUnder : public testing::TestWithParam<Region> {};
 // picture stretched into it; a pixel counts when its centre, mapped onto the
 // window, lies at least a pixel's width inside the region.
 TEST_P(PastryUnder, RegionIsDrawnOrClearAsTheWindowNeedsIt) {
-  SKIP_WHILE_STAND_IN();
   const Region& r = GetParam();
   const GifImage g = ReadGif(ReadFile(PicturePath("pastry.gif")));
   ASSERT_EQ(g.error, "");

@@ -17,8 +17,6 @@
 namespace assets {
 namespace {
 
-using art::PixelRect;
-
 // Each drawing is made once for the whole suite.
 const Raster& Greeting() {
   static const Raster r = DrawGreeting();
@@ -61,7 +59,7 @@ TEST(Pictures, SizeAndDeterminism) {
 struct CutOut {
   const char* name;
   const Raster& (*made)();
-  art::Extents extents;
+  PixelRect extents;
   double transparent_share;
 };
 
@@ -74,7 +72,7 @@ TEST(CutOuts, DrawnExtentsAndTransparentShare) {
   for (const CutOut& c : kCutOuts) {
     SCOPED_TRACE(c.name);
     const Raster& r = c.made();
-    const art::Extents e = art::OpaqueExtents(r);
+    const PixelRect e = art::OpaqueExtents(r);
     EXPECT_NEAR(e.x0, c.extents.x0, 2);
     EXPECT_NEAR(e.y0, c.extents.y0, 2);
     EXPECT_NEAR(e.x1, c.extents.x1, 2);
