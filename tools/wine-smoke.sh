@@ -5,7 +5,9 @@
 # 32-bit prefix under the 32-bit loader; the same sources built for x86-64
 # run in a 64-bit prefix under the 64-bit loader, for machines whose kernel
 # runs no 32-bit program. Each time:
-#   - the window appears, with a client area of 841 x 393 pixels;
+#   - the window appears, with a client area of 841 x 393 pixels (and,
+#     the first time, the heading white on the bare dark red, the tree in
+#     its frame, and the button's caption dark and centred on its face);
 #   - the press turns the display slot from the pastry to a card (before
 #     it, a click on the slot itself changes nothing; Tab before Enter
 #     leaves the focus on the button);
@@ -179,6 +181,51 @@ check_frame() {
   fi
 }
 
+# crop SHOT RECT: a part of a screenshot, RECT as WxH+X+Y in the client
+# area; further options follow, then the output (info: for a measure).
+crop() {
+  local shot=$1 rect=$2
+  shift 2
+  local size=${rect%%+*} at=${rect#*+}
+  convert "$out/$shot.png" -crop "$size+$((client_x + ${at%%+*}))+$((client_y + ${at#*+}))" +repage "$@"
+}
+
+# check_first_picture RUN: before any press, the heading is white letters
+# on the bare dark red, the tree is drawn in its frame, and the button's
+# caption is dark text centred on its face.
+check_first_picture() {
+  local shot="$1-before" blended white drawn green ink
+  # The heading's frame, left of the tree's frame: every pixel white, dark
+  # red, or a blend of the two (green = blue, red = 128 + green / 2).
+  blended=$(crop "$shot" 320x57+24+24 -fx 'abs(g-b)>0.03 || abs(r-(0.502+g*0.498))>0.03' \
+    -format '%[fx:mean]' info:)
+  white=$(crop "$shot" 320x57+24+24 -fuzz 3% -fill black +opaque white -fill white -opaque white \
+    -format '%[fx:mean]' info:)
+  if at_least 0 "$blended" && at_least "$white" 0.05; then
+    pass "$1: the heading is white letters on the bare dark red ($white white)"
+  else
+    fail "$1: the heading is not white on the bare dark red ($blended other colours, $white white)"
+  fi
+  # The tree's frame: its picture over the dark red, with green in it.
+  drawn=$(crop "$shot" 73x129+344+32 -fuzz 3% -fill black -opaque '#800000' -fill white +opaque black \
+    -format '%[fx:mean]' info:)
+  green=$(crop "$shot" 73x129+344+32 -fx 'g>r+0.05 && g>b+0.05' -format '%[fx:mean]' info:)
+  if at_least "$drawn" 0.3 && at_least "$green" 0.05; then
+    pass "$1: the tree shows in its frame ($drawn drawn, $green green)"
+  else
+    fail "$1: the tree does not show in its frame ($drawn drawn, $green green)"
+  fi
+  # The button's caption: the box of its dark pixels inside the focus frame
+  # (the face less 6 pixels each side), centred on the face to 2 pixels.
+  ink=$(crop "$shot" 197x21+38+358 -colorspace gray -threshold 25% -format '%@' info:)
+  if awk -v box="$ink" 'BEGIN { split(box, p, /[x+]/); dx = 38 + p[3] + p[1] / 2 - 136.5
+        dy = 358 + p[4] + p[2] / 2 - 368.5; exit !(p[1] > 60 && dx * dx <= 4 && dy * dy <= 4) }'; then
+    pass "$1: the button's caption is dark and centred on its face ($ink)"
+  else
+    fail "$1: the button's caption is not dark and centred on its face ($ink)"
+  fi
+}
+
 # press RUN: presses the button by RUN's way (click, space or enter); the
 # display slot must turn from the pastry to a card.
 press() {
@@ -286,7 +333,10 @@ close_program() {
 # the pastry into a card.
 for run in click space enter; do
   if start_program "$run"; then
-    [ "$run" = click ] && check_frame "$run"
+    if [ "$run" = click ]; then
+      check_frame "$run"
+      check_first_picture "$run"
+    fi
     press "$run"
     close_program "$run"
   else
