@@ -13,12 +13,12 @@ namespace {
 
 // The greeting picture's file inside the embedded description.
 std::span<const std::uint8_t> Greeting() {
-  const vb::WindowEntry& entry = tarvel::kWindows[0];
-  static auto read = vb::ReadDescription({entry.stream, entry.length});
-  if (auto* d = std::get_if<vb::Description>(&read))
-    for (const vb::Record& r : d->children)
+  const runtime::WindowEntry& entry = tarvel::kWindows[0];
+  static auto read = runtime::ReadDescription({entry.stream, entry.length});
+  if (auto* d = std::get_if<runtime::Description>(&read))
+    for (const runtime::Record& r : d->children)
       if (r.name == "Image4")
-        if (const vb::Property* p = r.Find(vb::Prop::Picture))
+        if (const runtime::Property* p = r.Find(runtime::Prop::Picture))
           return std::get<std::span<const std::uint8_t>>(p->value);
   return {};
 }

@@ -33,12 +33,12 @@ int main(int argc, char** argv) {
   static char name[] = "bench_window";
   static char* qtArgv[] = {name, nullptr};
   bench::FrameClockApp app(qtArgc, qtArgv);
-  auto opened = vb::qt::QtWindow::Open(tarvel::ProgramHeader());
-  if (auto* error = std::get_if<vb::RuntimeError>(&opened)) {
+  auto opened = runtime::qt::QtWindow::Open(tarvel::ProgramHeader());
+  if (auto* error = std::get_if<runtime::RuntimeError>(&opened)) {
     std::fprintf(stderr, "%s\n", error->what());
     return 1;
   }
-  auto window = std::move(std::get<std::unique_ptr<vb::qt::QtWindow>>(opened));
+  auto window = std::move(std::get<std::unique_ptr<runtime::qt::QtWindow>>(opened));
   QWidget* button = window->Button(tarvel::kCommand1Id);
   app.Watch(window->widget());
   app.Watch(button);

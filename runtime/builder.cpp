@@ -5,7 +5,7 @@
 #include <map>
 #include <utility>
 
-namespace vb {
+namespace runtime {
 
 namespace {
 
@@ -197,4 +197,4 @@ std::variant<WindowModel, BuildError> BuildWindow(const Description& d, Form& fo
   return model;
 }
 
-}  // namespace vb
+}  // namespace runtime

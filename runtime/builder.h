@@ -10,7 +10,7 @@
 #include "form.h"
 #include "window_model.h"
 
-namespace vb {
+namespace runtime {
 
 struct BuildError {
   std::string message;
@@ -20,4 +20,4 @@ struct BuildError {
 // builder cannot make a control of is refused with what was wrong.
 std::variant<WindowModel, BuildError> BuildWindow(const Description& description, Form& form);
 
-}  // namespace vb
+}  // namespace runtime

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-namespace vb {
+namespace runtime {
 
 std::string Guid::ToString() const {
   char text[40];
@@ -15,4 +15,4 @@ std::string Guid::ToString() const {
   return text;
 }
 
-}  // namespace vb
+}  // namespace runtime

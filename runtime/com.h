@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-namespace vb {
+namespace runtime {
 
 // The 32-bit status that every call on a control returns; below zero is a
 // failure, zero and above a success.
@@ -107,4 +107,4 @@ Ref<T> Make(Args&&... args) {
   return Ref<T>::Adopt(new T(std::forward<Args>(args)...));
 }
 
-}  // namespace vb
+}  // namespace runtime

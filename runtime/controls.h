@@ -8,7 +8,7 @@
 
 #include "com.h"
 
-namespace vb {
+namespace runtime {
 
 // The interface identifier of an image control.
 inline constexpr Guid kImageIid{0x33AD4F91, 0x6699, 0x11CF, {0xB7, 0x0C, 0x00, 0xAA, 0x00, 0x60, 0xD3, 0x93}};
@@ -38,4 +38,4 @@ class ControlArray : public Object {
   virtual Status Item(std::int16_t index, Image** member) = 0;
 };
 
-}  // namespace vb
+}  // namespace runtime

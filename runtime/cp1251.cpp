@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-namespace vb {
+namespace runtime {
 namespace {
 
 constexpr char32_t kNoCharacter = 0xFFFFFFFF;
@@ -107,4 +107,4 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8) {
   return out;
 }
 
-}  // namespace vb
+}  // namespace runtime

@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
-namespace vb {
+namespace runtime {
 
 // nullopt where a byte has no character (0x98 is the one such byte).
 std::optional<std::string> Cp1251ToUtf8(std::string_view cp1251);
 // nullopt where the text is not UTF-8 or holds a character outside the code page.
 std::optional<std::string> Utf8ToCp1251(std::string_view utf8);
 
-}  // namespace vb
+}  // namespace runtime

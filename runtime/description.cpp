@@ -11,7 +11,7 @@
 
 #include "cp1251.h"
 
-namespace vb {
+namespace runtime {
 namespace {
 
 constexpr OpcodeInfo kFormTable[] = {
@@ -436,4 +436,4 @@ std::variant<Description, DescriptionError> ReadDescription(std::span<const std:
   }
 }
 
-}  // namespace vb
+}  // namespace runtime

@@ -13,7 +13,7 @@
 
 #include "com.h"
 
-namespace vb {
+namespace runtime {
 
 enum class ControlType : std::uint8_t {
   Label = 0x01,
@@ -134,4 +134,4 @@ struct DescriptionError {
 // offset and what was expected; the reader never reads outside the stream.
 std::variant<Description, DescriptionError> ReadDescription(std::span<const std::uint8_t> stream);
 
-}  // namespace vb
+}  // namespace runtime

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <utility>
 
-namespace vb {
+namespace runtime {
 
 std::string ErrorText(std::int32_t number) {
   switch (number) {
@@ -81,4 +81,4 @@ void ReportError(const RuntimeError& error) {
   std::fprintf(stderr, "%s\n", error.what());
 }
 
-}  // namespace vb
+}  // namespace runtime

@@ -10,7 +10,7 @@
 
 #include "com.h"
 
-namespace vb {
+namespace runtime {
 
 // Error numbers, as the platform numbers them.
 enum ErrorNumber : std::int32_t {
@@ -64,4 +64,4 @@ using ErrorReporter = std::function<void(const RuntimeError&)>;
 void SetErrorReporter(ErrorReporter reporter);
 void ReportError(const RuntimeError& error);
 
-}  // namespace vb
+}  // namespace runtime

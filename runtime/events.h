@@ -11,10 +11,10 @@
 #include "com.h"
 #include "form.h"
 
-namespace vb {
+namespace runtime {
 
 // An event procedure: called with the window whose control raised the
-// event; returns 0, or leaves with a vb::RuntimeError.
+// event; returns 0, or leaves with a runtime::RuntimeError.
 using EventProc = Status (*)(Form* me);
 
 struct EventTable {
@@ -64,4 +64,4 @@ enum : std::size_t {
 static_assert(form_event::kCount == 31 && button_event::kCount == 17 &&
               label_event::kCount == 18 && image_event::kCount == 13);
 
-}  // namespace vb
+}  // namespace runtime

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <utility>
 
-namespace vb {
+namespace runtime {
 
 void Form::SetControl(int id, Ref<Object> control) {
   const auto slot = static_cast<std::size_t>(id);
@@ -17,4 +17,4 @@ Object* Form::Control(int id) const {
   return id >= 0 && slot < controls_.size() ? controls_[slot].get() : nullptr;
 }
 
-}  // namespace vb
+}  // namespace runtime

@@ -6,7 +6,7 @@
 
 #include "com.h"
 
-namespace vb {
+namespace runtime {
 
 class Form : public Counted<Object> {
  public:
@@ -19,4 +19,4 @@ class Form : public Counted<Object> {
   std::vector<Ref<Object>> controls_;
 };
 
-}  // namespace vb
+}  // namespace runtime

@@ -4,7 +4,7 @@
 
 #include "window_instance.h"
 
-namespace vb {
+namespace runtime {
 
 std::variant<std::unique_ptr<WindowInstance>, RuntimeError> OpenWindow(const ProgramHeader& program) {
   if (program.startup != nullptr)
@@ -22,4 +22,4 @@ std::variant<std::unique_ptr<WindowInstance>, RuntimeError> OpenWindow(const Pro
   return OpenWindow(window, description);
 }
 
-}  // namespace vb
+}  // namespace runtime

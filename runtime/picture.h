@@ -9,7 +9,7 @@
 
 #include "controls.h"
 
-namespace vb {
+namespace runtime {
 
 // What a platform layer keeps of a decoded picture: its own kind, e.g. the
 // picture scaled to the size it is shown at.
@@ -34,4 +34,4 @@ class PictureObject final : public Counted<Picture> {
   mutable std::unique_ptr<Rendition> rendition_;
 };
 
-}  // namespace vb
+}  // namespace runtime

@@ -11,7 +11,7 @@
 #include "events.h"
 #include "form.h"
 
-namespace vb {
+namespace runtime {
 
 struct WindowEntry {
   Guid id;                      // the window identifier, as in the stream's header
@@ -32,4 +32,4 @@ struct ProgramHeader {
   std::span<const WindowHeader> windows;
 };
 
-}  // namespace vb
+}  // namespace runtime

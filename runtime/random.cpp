@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-namespace vb {
+namespace runtime {
 
 namespace {
 
@@ -52,4 +52,4 @@ std::uint64_t TimerTicks() {
   return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
 }
 
-}  // namespace vb
+}  // namespace runtime

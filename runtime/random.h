@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-namespace vb {
+namespace runtime {
 
 class RandomSource {
  public:
@@ -35,4 +35,4 @@ void SetRandomSource(std::unique_ptr<RandomSource> source);
 // The system timer as the reseed reads it: nanoseconds of the wall clock.
 std::uint64_t TimerTicks();
 
-}  // namespace vb
+}  // namespace runtime

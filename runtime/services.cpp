@@ -8,7 +8,7 @@
 
 #include "random.h"
 
-namespace vb {
+namespace runtime {
 
 namespace {
 
@@ -66,4 +66,4 @@ void __vbaFPException() {
   throw RuntimeError(divide ? kErrDivisionByZero : kErrOverflow, "floating-point fault");
 }
 
-}  // namespace vb
+}  // namespace runtime

@@ -14,7 +14,7 @@
 #include "errors.h"
 #include "variant.h"
 
-namespace vb {
+namespace runtime {
 
 // Releases what the reference variable held, stores the reference without
 // counting it up and returns it.
@@ -97,4 +97,4 @@ class __vbaExceptHandler {
   int unwinding_;
 };
 
-}  // namespace vb
+}  // namespace runtime

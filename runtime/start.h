@@ -5,8 +5,8 @@
 
 #include "program.h"
 
-namespace vb {
+namespace runtime {
 
 [[noreturn]] void Start(const ProgramHeader& program);
 
-}  // namespace vb
+}  // namespace runtime

@@ -6,7 +6,7 @@
 
 #include "com.h"
 
-namespace vb {
+namespace runtime {
 
 enum VarType : std::uint16_t {
   VT_EMPTY = 0,
@@ -22,4 +22,4 @@ struct Variant {
   bool IsMissing() const { return vt == VT_ERROR && scode == DISP_E_PARAMNOTFOUND; }
 };
 
-}  // namespace vb
+}  // namespace runtime

@@ -6,7 +6,7 @@
 
 #include "builder.h"
 
-namespace vb {
+namespace runtime {
 
 namespace {
 
@@ -103,4 +103,4 @@ std::variant<std::unique_ptr<WindowInstance>, RuntimeError> OpenWindow(const Win
   return std::make_unique<WindowInstance>(std::move(form), std::move(model), std::move(sinks));
 }
 
-}  // namespace vb
+}  // namespace runtime

@@ -18,7 +18,7 @@
 #include "program.h"
 #include "window_model.h"
 
-namespace vb {
+namespace runtime {
 
 class WindowInstance {
  public:
@@ -55,4 +55,4 @@ std::variant<std::unique_ptr<WindowInstance>, RuntimeError> OpenWindow(const Pro
 std::variant<std::unique_ptr<WindowInstance>, RuntimeError> OpenWindow(const WindowHeader& window,
                                                                      const Description& description);
 
-}  // namespace vb
+}  // namespace runtime

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-namespace vb {
+namespace runtime {
 
 namespace {
 
@@ -74,4 +74,4 @@ const Layer* WindowlessAt(const WindowModel& model, int px, int py, double twips
   return nullptr;
 }
 
-}  // namespace vb
+}  // namespace runtime

@@ -1,7 +1,7 @@
 // The window model: the window's settings and its controls as the builder
 // makes them from the window description, independent of any window
 // system. A platform layer draws them and feeds their input back; the
-// program reaches the images through vb::Image and vb::ControlArray.
+// program reaches the images through runtime::Image and runtime::ControlArray.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +18,7 @@
 #include "form.h"
 #include "picture.h"
 
-namespace vb {
+namespace runtime {
 
 // A colour as the platform stores it: 0x00BBGGRR, or with the top bit set
 // a system colour whose index is in the low byte.
@@ -107,7 +107,7 @@ class LabelControl final : public Counted<Object> {
 };
 
 // An image control: shows its picture in its frame, stretched when Stretch
-// is set; reached by the program through vb::Image.
+// is set; reached by the program through runtime::Image.
 class ImageControl final : public Counted<Image> {
  public:
   ControlBase base;
@@ -157,4 +157,4 @@ struct WindowModel {
 // an image) under the pixel, or null.
 const Layer* WindowlessAt(const WindowModel& model, int px, int py, double twipsPerPixel);
 
-}  // namespace vb
+}  // namespace runtime

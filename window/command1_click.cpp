@@ -1,9 +1,7 @@
-// Command1_Click, the draw action. In the program's own words:
-//
-//   For i = 0 To 19: Image2(i).Visible = False: Next
-//   Randomize
-//   DrawnIndex = Int(Rnd * 20)
-//   Set Image2(20).Picture = Image2(DrawnIndex).Picture
+// Command1_Click, the draw action, in four statements: hide each of the
+// twenty cards of Image2 in turn; reseed the generator; draw a card index,
+// the whole part of the next random number times 20, into DrawnIndex; and
+// give the picture of the card at that index to Image2's display slot.
 //
 // Each statement keeps its object references in the frame's temporaries and
 // releases them when it ends; every call on a control is tested at once.
@@ -18,7 +16,7 @@ namespace tarvel {
 
 namespace {
 
-using namespace vb;
+using namespace runtime;
 
 // The working state of one run: six object temporaries and one variant,
 // empty on entry and empty again when the procedure is left.
@@ -56,7 +54,7 @@ Status Command1_Click(Form1* me) {
       },
       [&] { me->Release(); });
 
-  // Image2(i).Visible = False, for each card in ascending order.
+  // Hide the cards, one by one in ascending order.
   for (std::int16_t i = 0; i < Form1::kCards; ++i) {
     __vbaObjSet(&t.cardArray, me->Image2());
     Test(t.cardArray->Item(i, &t.cardMember), t.cardArray, kControlArrayIid, "Item");
@@ -64,12 +62,12 @@ Status Command1_Click(Form1* me) {
     __vbaFreeObjList(2, &t.cardArray, &t.cardMember);
   }
 
-  // Randomize
+  // Reseed the generator from the system timer.
   t.variant = Variant::Missing();
   Randomize(&t.variant);
   __vbaFreeVar(&t.variant);
 
-  // DrawnIndex = Int(Rnd * 20)
+  // Draw: the whole part of the next random number times 20.
   t.variant = Variant::Missing();
   const volatile double scaled = Rnd(&t.variant) * 20.0;
   TestFloatingPoint();
@@ -78,7 +76,7 @@ Status Command1_Click(Form1* me) {
   me->DrawnIndex = __vbaFpI2(whole);
   __vbaFreeVar(&t.variant);
 
-  // Set Image2(20).Picture = Image2(DrawnIndex).Picture
+  // Show the drawn card: its picture goes to the display slot.
   __vbaObjSet(&t.slotArray, me->Image2());
   Test(t.slotArray->Item(Form1::kDisplaySlot, &t.slotMember), t.slotArray, kControlArrayIid, "Item");
   __vbaObjSet(&t.cardArray, me->Image2());

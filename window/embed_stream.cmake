@@ -13,5 +13,5 @@ file(WRITE "${OUTPUT}"
 "// The stream, then the zero pad byte that no length counts.\n"
 "alignas(4) constexpr unsigned char kForm1Stream[${length} + 1] = {\n${bytes}\n0x00};\n"
 "}  // namespace\n\n"
-"const vb::WindowEntry kWindows[1] = {{kForm1WindowId, ${length}u, kForm1Stream}};\n"
+"const runtime::WindowEntry kWindows[1] = {{kForm1WindowId, ${length}u, kForm1Stream}};\n"
 "}  // namespace tarvel\n")

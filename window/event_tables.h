@@ -9,12 +9,12 @@
 
 namespace tarvel {
 
-vb::Status EVENT_SINK_QueryInterface(const vb::EventTable* self, const vb::Guid& iid, const vb::EventTable** out);
-std::uint32_t EVENT_SINK_AddRef(const vb::EventTable* self);
-std::uint32_t EVENT_SINK_Release(const vb::EventTable* self);
+runtime::Status EVENT_SINK_QueryInterface(const runtime::EventTable* self, const runtime::Guid& iid, const runtime::EventTable** out);
+std::uint32_t EVENT_SINK_AddRef(const runtime::EventTable* self);
+std::uint32_t EVENT_SINK_Release(const runtime::EventTable* self);
 
 // The tables by control id (window/control_ids.h), the window's under 0;
 // one table serves all 21 members of Image2.
-extern const std::array<const vb::EventTable*, 7> kEventTables;
+extern const std::array<const runtime::EventTable*, 7> kEventTables;
 
 }  // namespace tarvel

@@ -6,9 +6,9 @@
 
 namespace tarvel {
 
-vb::ControlArray* Form1::Image2() {
-  auto* array = dynamic_cast<vb::ControlArray*>(Control(kImage2Id));
-  if (array == nullptr) throw vb::RuntimeError(vb::kErrObjectNotSet, "Image2");
+runtime::ControlArray* Form1::Image2() {
+  auto* array = dynamic_cast<runtime::ControlArray*>(Control(kImage2Id));
+  if (array == nullptr) throw runtime::RuntimeError(runtime::kErrObjectNotSet, "Image2");
   array->AddRef();
   return array;
 }

@@ -9,11 +9,11 @@
 
 namespace tarvel {
 
-class Form1 : public vb::Form {
+class Form1 : public runtime::Form {
  public:
   // The control array Image2: a counted reference owned by the caller.
   // It gives no status; a window without the array raises error 91.
-  vb::ControlArray* Image2();
+  runtime::ControlArray* Image2();
 
   // The last drawn card index, for the window's whole life.
   std::int16_t DrawnIndex = 0;
@@ -25,7 +25,7 @@ class Form1 : public vb::Form {
 
 // The draw action: hides the cards, reseeds, draws a card index into
 // DrawnIndex and gives that card's picture to the display slot. Returns 0;
-// a run-time error leaves it as a vb::RuntimeError.
-vb::Status Command1_Click(Form1* me);
+// a run-time error leaves it as a runtime::RuntimeError.
+runtime::Status Command1_Click(Form1* me);
 
 }  // namespace tarvel

@@ -4,10 +4,10 @@
 namespace tarvel {
 namespace {
 
-using vb::Colour;
-using vb::ControlType;
-using vb::Extent;
-using vb::FontValue;
+using runtime::Colour;
+using runtime::ControlType;
+using runtime::Extent;
+using runtime::FontValue;
 
 constexpr const char* kCardFiles[20] = {
     "card00.gif", "card01.gif", "card02.gif", "card03.gif", "card04.gif", "card05.gif", "card06.gif",

@@ -17,11 +17,11 @@
 namespace tarvel {
 
 // The window identifier, as in the stream's header and the table of windows.
-constexpr vb::Guid kForm1WindowId{0xD0F1FF63, 0x1EE6, 0x49CE, {0xBE, 0x9F, 0xCF, 0xD3, 0xEC, 0x42, 0x43, 0x84}};
+constexpr runtime::Guid kForm1WindowId{0xD0F1FF63, 0x1EE6, 0x49CE, {0xBE, 0x9F, 0xCF, 0xD3, 0xEC, 0x42, 0x43, 0x84}};
 // The second window identifier, which the program's object data holds too.
-constexpr vb::Guid kForm1SecondId{0x66370F2D, 0x5F06, 0x4AF4, {0x88, 0xE3, 0xBF, 0x06, 0x44, 0xC8, 0x86, 0xBC}};
+constexpr runtime::Guid kForm1SecondId{0x66370F2D, 0x5F06, 0x4AF4, {0x88, 0xE3, 0xBF, 0x06, 0x44, 0xC8, 0x86, 0xBC}};
 // The runtime library's class of windows.
-constexpr vb::Guid kWindowClassId{0x33AD4F3A, 0x6699, 0x11CF, {0xB7, 0x0C, 0x00, 0xAA, 0x00, 0x60, 0xD3, 0x93}};
+constexpr runtime::Guid kWindowClassId{0x33AD4F3A, 0x6699, 0x11CF, {0xB7, 0x0C, 0x00, 0xAA, 0x00, 0x60, 0xD3, 0x93}};
 
 // A picture value, named by the file that it carries whole.
 struct PictureFile {
@@ -29,10 +29,10 @@ struct PictureFile {
   friend bool operator==(const PictureFile&, const PictureFile&) = default;
 };
 
-// A designed value: the alternatives of vb::PropertyValue, texts in UTF-8,
+// A designed value: the alternatives of runtime::PropertyValue, texts in UTF-8,
 // with a picture named by its file instead of its bytes.
-using DesignValue = std::variant<std::string, std::uint8_t, bool, std::int16_t, std::uint32_t, vb::Colour,
-                                 vb::Extent, vb::FontValue, PictureFile>;
+using DesignValue = std::variant<std::string, std::uint8_t, bool, std::int16_t, std::uint32_t, runtime::Colour,
+                                 runtime::Extent, runtime::FontValue, PictureFile>;
 
 struct DesignProperty {
   std::uint8_t opcode;
@@ -41,15 +41,15 @@ struct DesignProperty {
 
 struct DesignRecord {
   std::string name;
-  vb::ControlType type;
+  runtime::ControlType type;
   std::optional<std::int16_t> index;  // set for a member of a control array
   std::vector<DesignProperty> properties;
 };
 
 struct Design {
-  vb::Guid windowId;
-  vb::Guid secondWindowId;
-  vb::Guid windowClassId;
+  runtime::Guid windowId;
+  runtime::Guid secondWindowId;
+  runtime::Guid windowClassId;
   DesignRecord window;
   std::vector<DesignRecord> children;  // in stream order, the first on top
 };

@@ -8,12 +8,12 @@ namespace tarvel {
 
 namespace {
 
-vb::Form* NewForm1() { return new Form1; }
+runtime::Form* NewForm1() { return new Form1; }
 
 }  // namespace
 
-vb::WindowHeader Form1Header(const vb::WindowEntry* description) {
-  return vb::WindowHeader{"Form1", description, &NewForm1, kEventTables};
+runtime::WindowHeader Form1Header(const runtime::WindowEntry* description) {
+  return runtime::WindowHeader{"Form1", description, &NewForm1, kEventTables};
 }
 
 }  // namespace tarvel

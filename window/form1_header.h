@@ -7,9 +7,9 @@
 
 namespace tarvel {
 
-vb::WindowHeader Form1Header(const vb::WindowEntry* description);
+runtime::WindowHeader Form1Header(const runtime::WindowEntry* description);
 
 // The program's header, over the table of windows built into the program.
-const vb::ProgramHeader& ProgramHeader();
+const runtime::ProgramHeader& ProgramHeader();
 
 }  // namespace tarvel

@@ -3,4 +3,4 @@
 #include "form1_header.h"
 #include "start.h"
 
-int main() { vb::Start(tarvel::ProgramHeader()); }
+int main() { runtime::Start(tarvel::ProgramHeader()); }

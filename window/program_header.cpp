@@ -6,9 +6,9 @@
 
 namespace tarvel {
 
-const vb::ProgramHeader& ProgramHeader() {
-  static const std::array<vb::WindowHeader, 1> windows{Form1Header(&kWindows[0])};
-  static const vb::ProgramHeader header{nullptr, windows};
+const runtime::ProgramHeader& ProgramHeader() {
+  static const std::array<runtime::WindowHeader, 1> windows{Form1Header(&kWindows[0])};
+  static const runtime::ProgramHeader header{nullptr, windows};
   return header;
 }
 

@@ -6,6 +6,6 @@
 
 namespace tarvel {
 
-extern const vb::WindowEntry kWindows[1];
+extern const runtime::WindowEntry kWindows[1];
 
 }  // namespace tarvel

@@ -11,14 +11,14 @@
 namespace {
 
 void Check(std::span<const std::uint8_t> stream) {
-  const auto read = vb::ReadDescription(stream);
-  if (const auto* e = std::get_if<vb::DescriptionError>(&read)) {
+  const auto read = runtime::ReadDescription(stream);
+  if (const auto* e = std::get_if<runtime::DescriptionError>(&read)) {
     if (e->offset > stream.size() || e->ToString().empty()) __builtin_trap();
     return;
   }
-  const vb::Description& d = std::get<vb::Description>(read);
-  for (const vb::Record& r : d.children) {
-    for (const vb::Property& p : r.properties) {
+  const runtime::Description& d = std::get<runtime::Description>(read);
+  for (const runtime::Record& r : d.children) {
+    for (const runtime::Property& p : r.properties) {
       if (p.offset <= r.offset || p.offset >= stream.size()) __builtin_trap();
       if (const auto* picture = std::get_if<std::span<const std::uint8_t>>(&p.value)) {
         if (picture->data() < stream.data() || picture->data() + picture->size() > stream.data() + stream.size()) {

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QPalette>
 
-namespace vb::qt {
+namespace runtime::qt {
 
 QColor ToQColor(Colour colour) {
   if (!IsSystemColour(colour)) return QColor(Red(colour), Green(colour), Blue(colour));
@@ -20,4 +20,4 @@ QColor ToQColor(Colour colour) {
   }
 }
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

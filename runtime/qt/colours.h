@@ -6,8 +6,8 @@
 
 #include "window_model.h"
 
-namespace vb::qt {
+namespace runtime::qt {
 
 QColor ToQColor(Colour colour);
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

@@ -9,7 +9,7 @@
 #include "colours.h"
 #include "fonts.h"
 
-namespace vb::qt {
+namespace runtime::qt {
 
 namespace {
 
@@ -150,4 +150,4 @@ void CommandButton::focusOutEvent(QFocusEvent* e) {
   QWidget::focusOutEvent(e);
 }
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

@@ -12,7 +12,7 @@
 
 #include "window_model.h"
 
-namespace vb::qt {
+namespace runtime::qt {
 
 class CommandButton final : public QWidget {
  public:
@@ -47,4 +47,4 @@ class CommandButton final : public QWidget {
   std::function<void()> onClick_;
 };
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

@@ -6,7 +6,7 @@
 #include <future>
 #include <utility>
 
-namespace vb::qt {
+namespace runtime::qt {
 
 namespace {
 
@@ -60,4 +60,4 @@ QFont MakeFont(const FontSpec& spec) {
   return font;
 }
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

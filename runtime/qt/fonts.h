@@ -9,7 +9,7 @@
 
 #include "window_model.h"
 
-namespace vb::qt {
+namespace runtime::qt {
 
 QFont MakeFont(const FontSpec& spec);
 
@@ -18,4 +18,4 @@ QFont MakeFont(const FontSpec& spec);
 // finds them ready.
 void WarmFonts(std::vector<FontSpec> specs);
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

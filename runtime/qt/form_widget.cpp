@@ -9,7 +9,7 @@
 #include "fonts.h"
 #include "pictures.h"
 
-namespace vb::qt {
+namespace runtime::qt {
 
 namespace {
 
@@ -114,4 +114,4 @@ void FormWidget::mouseReleaseEvent(QMouseEvent* e) {
   instance_.ClickAt(at.x(), at.y(), twipsPerPixel_);
 }
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

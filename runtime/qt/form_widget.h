@@ -12,7 +12,7 @@
 #include "command_button.h"
 #include "window_instance.h"
 
-namespace vb::qt {
+namespace runtime::qt {
 
 class FormWidget final : public QWidget {
  public:
@@ -42,4 +42,4 @@ class FormWidget final : public QWidget {
   bool pressed_ = false;
 };
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

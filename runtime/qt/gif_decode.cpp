@@ -6,7 +6,7 @@
 #include <gif_lib.h>
 #include <vector>
 
-namespace vb::qt {
+namespace runtime::qt {
 
 namespace {
 
@@ -104,4 +104,4 @@ QImage DecodeGifScaledDown(std::span<const std::uint8_t> file, QSize size) {
   return out;
 }
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <span>
 
-namespace vb::qt {
+namespace runtime::qt {
 
 bool IsGif(std::span<const std::uint8_t> file);
 
@@ -18,4 +18,4 @@ bool IsGif(std::span<const std::uint8_t> file);
 // or size is larger than the picture.
 QImage DecodeGifScaledDown(std::span<const std::uint8_t> file, QSize size);
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

@@ -10,7 +10,7 @@
 #include "gif_decode.h"
 #include "picture.h"
 
-namespace vb::qt {
+namespace runtime::qt {
 
 namespace {
 
@@ -74,4 +74,4 @@ void Prefetch(const Picture& picture, QSize size) {
   object->SetRendition(std::move(made));
 }
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

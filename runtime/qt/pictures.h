@@ -12,7 +12,7 @@
 
 #include "controls.h"
 
-namespace vb::qt {
+namespace runtime::qt {
 
 // The picture decoded and scaled to size (an invalid size: its own), with
 // transparency premultiplied; a null image when the file does not decode.
@@ -29,4 +29,4 @@ QImage ShownPicture(const Picture& picture, QSize size);
 // are left to ShownPicture.
 void Prefetch(const Picture& picture, QSize size);
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

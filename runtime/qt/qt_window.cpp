@@ -10,7 +10,7 @@
 #include "fonts.h"
 #include "x11_taskbar.h"
 
-namespace vb::qt {
+namespace runtime::qt {
 
 namespace {
 
@@ -108,4 +108,4 @@ void ReportInMessageBox(QWidget* window) {
   });
 }
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

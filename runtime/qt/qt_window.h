@@ -14,7 +14,7 @@
 #include "program.h"
 #include "window_instance.h"
 
-namespace vb::qt {
+namespace runtime::qt {
 
 class QtWindow {
  public:
@@ -46,4 +46,4 @@ double TwipsPerPixel();
 // caption, naming the error's number and text.
 void ReportInMessageBox(QWidget* window);
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

@@ -12,7 +12,7 @@
 #include "qt_window.h"
 #include "start.h"
 
-namespace vb {
+namespace runtime {
 
 namespace {
 
@@ -84,4 +84,4 @@ std::variant<std::unique_ptr<qt::QtWindow>, RuntimeError> qt::QtWindow::Open(con
   std::exit(code);
 }
 
-}  // namespace vb
+}  // namespace runtime

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <xcb/xcb.h>
 
-namespace vb::qt {
+namespace runtime::qt {
 
 namespace {
 
@@ -34,4 +34,4 @@ void SkipTaskbar(QWidget* window) {
   xcb_flush(connection);
 }
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

@@ -6,8 +6,8 @@
 
 #include <QWidget>
 
-namespace vb::qt {
+namespace runtime::qt {
 
 void SkipTaskbar(QWidget* window);
 
-}  // namespace vb::qt
+}  // namespace runtime::qt

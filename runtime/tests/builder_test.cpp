@@ -4,7 +4,7 @@
 
 #include "builder.h"
 
-namespace vb {
+namespace runtime {
 namespace {
 
 Property P(std::uint8_t opcode, Prop prop, PropertyValue value) {
@@ -204,4 +204,4 @@ TEST(Builder, RefusesRecordsItCannotBuild) {
 }
 
 }  // namespace
-}  // namespace vb
+}  // namespace runtime

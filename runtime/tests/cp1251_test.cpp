@@ -28,27 +28,27 @@ TEST(Cp1251, EveryByteAgreesWithIconvBothWays) {
   for (int b = 0; b < 256; ++b) {
     const std::string byte(1, static_cast<char>(b));
     const std::optional<std::string> expected = IconvByte(static_cast<unsigned char>(b));
-    EXPECT_EQ(vb::Cp1251ToUtf8(byte), expected) << "byte " << b;
+    EXPECT_EQ(runtime::Cp1251ToUtf8(byte), expected) << "byte " << b;
     if (expected) {
-      EXPECT_EQ(vb::Utf8ToCp1251(*expected), byte) << "byte " << b;
+      EXPECT_EQ(runtime::Utf8ToCp1251(*expected), byte) << "byte " << b;
     } else {
       ++unmapped;
     }
   }
   EXPECT_EQ(unmapped, 1);
-  EXPECT_EQ(vb::Cp1251ToUtf8("\x98"), std::nullopt);
+  EXPECT_EQ(runtime::Cp1251ToUtf8("\x98"), std::nullopt);
 }
 
 TEST(Cp1251, TextsConvertWholeOrNotAtAll) {
   const std::string caption = "Тарвел с късмети";
-  const std::optional<std::string> stored = vb::Utf8ToCp1251(caption);
+  const std::optional<std::string> stored = runtime::Utf8ToCp1251(caption);
   ASSERT_TRUE(stored);
   EXPECT_EQ(stored->size(), 16u);
-  EXPECT_EQ(vb::Cp1251ToUtf8(*stored), caption);
-  EXPECT_EQ(vb::Cp1251ToUtf8("ok\x98"), std::nullopt);
+  EXPECT_EQ(runtime::Cp1251ToUtf8(*stored), caption);
+  EXPECT_EQ(runtime::Cp1251ToUtf8("ok\x98"), std::nullopt);
   // Characters outside the code page and malformed UTF-8 are errors, never '?'.
   for (const char* bad : {"a\xC3\xA4", "\xE2\x82", "\xC0\xAF", "\xED\xA0\x80", "\xFF", "\xF0\x9F\x8E\x84"}) {
-    EXPECT_EQ(vb::Utf8ToCp1251(bad), std::nullopt) << bad;
+    EXPECT_EQ(runtime::Utf8ToCp1251(bad), std::nullopt) << bad;
   }
 }
 

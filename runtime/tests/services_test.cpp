@@ -15,7 +15,7 @@
 
 namespace {
 
-using namespace vb;
+using namespace runtime;
 
 class Probe : public Counted<Object> {
  public:

@@ -8,7 +8,7 @@
 
 #include "window_instance.h"
 
-namespace vb {
+namespace runtime {
 namespace {
 
 std::vector<std::string> ran;
@@ -81,4 +81,4 @@ TEST(WindowInstance, DeliversThroughTheTablesAndReportsWhatFails) {
 }
 
 }  // namespace
-}  // namespace vb
+}  // namespace runtime

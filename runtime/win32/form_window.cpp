@@ -6,7 +6,7 @@
 #include "pictures.h"
 #include "text.h"
 
-namespace vb::win32 {
+namespace runtime::win32 {
 
 namespace {
 
@@ -371,4 +371,4 @@ void FormWindow::Invalidate(const Extent& twips) {
   InvalidateRect(window_, &r, FALSE);
 }
 
-}  // namespace vb::win32
+}  // namespace runtime::win32

@@ -21,7 +21,7 @@
 
 #include <windows.h>
 
-namespace vb::win32 {
+namespace runtime::win32 {
 
 class FormWindow {
  public:
@@ -76,4 +76,4 @@ class FormWindow {
   const Layer* pressedOn_ = nullptr;
 };
 
-}  // namespace vb::win32
+}  // namespace runtime::win32

@@ -5,7 +5,7 @@
 
 #include "text.h"
 
-namespace vb::win32 {
+namespace runtime::win32 {
 
 COLORREF ToColorRef(Colour colour) {
   if (IsSystemColour(colour)) return GetSysColor(static_cast<int>(colour.value & 0xFFu));
@@ -78,4 +78,4 @@ HFONT MakeFont(const FontSpec& spec) {
 
 RECT ToRect(const PixelRect& r) { return RECT{r.x, r.y, r.x + r.width, r.y + r.height}; }
 
-}  // namespace vb::win32
+}  // namespace runtime::win32

@@ -10,7 +10,7 @@
 
 #include <windows.h>
 
-namespace vb::win32 {
+namespace runtime::win32 {
 
 // A colour as GDI takes it; a system colour is looked up.
 COLORREF ToColorRef(Colour colour);
@@ -47,4 +47,4 @@ class GdiObject {
   Handle handle_ = nullptr;
 };
 
-}  // namespace vb::win32
+}  // namespace runtime::win32

@@ -8,7 +8,7 @@
 
 #include "gdi.h"
 
-namespace vb::win32 {
+namespace runtime::win32 {
 
 namespace {
 
@@ -128,4 +128,4 @@ bool DrawPicture(HDC dc, const Picture& picture, const PixelRect& frame, bool st
   return true;
 }
 
-}  // namespace vb::win32
+}  // namespace runtime::win32

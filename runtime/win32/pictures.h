@@ -11,11 +11,11 @@
 
 #include <windows.h>
 
-namespace vb::win32 {
+namespace runtime::win32 {
 
 // Draws the picture into frame: stretched to fill it, or at its own size
 // from its top-left corner, clipped to it. Pixels of the transparent entry
 // are left as they are. False when the file cannot be decoded.
 bool DrawPicture(HDC dc, const Picture& picture, const PixelRect& frame, bool stretch);
 
-}  // namespace vb::win32
+}  // namespace runtime::win32

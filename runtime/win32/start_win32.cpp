@@ -14,7 +14,7 @@
 #include <objbase.h>
 #include <windows.h>
 
-namespace vb {
+namespace runtime {
 
 namespace {
 
@@ -56,4 +56,4 @@ std::wstring ProgramName() {
   std::exit(code);
 }
 
-}  // namespace vb
+}  // namespace runtime

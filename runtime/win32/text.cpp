@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace vb::win32 {
+namespace runtime::win32 {
 
 std::wstring Widen(std::string_view utf8) {
   if (utf8.empty()) return {};
@@ -14,4 +14,4 @@ std::wstring Widen(std::string_view utf8) {
   return out;
 }
 
-}  // namespace vb::win32
+}  // namespace runtime::win32

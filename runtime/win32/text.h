@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-namespace vb::win32 {
+namespace runtime::win32 {
 
 std::wstring Widen(std::string_view utf8);
 
-}  // namespace vb::win32
+}  // namespace runtime::win32

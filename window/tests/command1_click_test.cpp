@@ -33,7 +33,7 @@ class DrawAction : public ::testing::Test {
  protected:
   void SetUp() override { Build(0.0); }
   void TearDown() override {
-    vb::SetRandomSource(nullptr);
+    runtime::SetRandomSource(nullptr);
     for (auto* p : cards) p->Release();
     previous->Release();
     array->Release();
@@ -53,11 +53,11 @@ class DrawAction : public ::testing::Test {
     }
     previous = new FakePicture(log, 99);
     array->member(20).SetPicture(previous);
-    form->SetControl(tarvel::kImage2Id, vb::Ref<vb::Object>::Share(array));
+    form->SetControl(tarvel::kImage2Id, runtime::Ref<runtime::Object>::Share(array));
     log.watch = [this] { return form->RefCount(); };
     SetGenerator(r);
   }
-  void SetGenerator(double r) { vb::SetRandomSource(std::make_unique<FakeRandom>(log, r)); }
+  void SetGenerator(double r) { runtime::SetRandomSource(std::make_unique<FakeRandom>(log, r)); }
 
   // The reference counts of every object the press touches.
   std::vector<std::uint32_t> Counts() const {
@@ -68,14 +68,14 @@ class DrawAction : public ::testing::Test {
   }
 
   // Presses once, expecting a run-time error; gives it.
-  vb::RuntimeError PressFailing() {
+  runtime::RuntimeError PressFailing() {
     try {
       Command1_Click(form);
-    } catch (const vb::RuntimeError& e) {
+    } catch (const runtime::RuntimeError& e) {
       return e;
     }
     ADD_FAILURE() << "the press raised no run-time error";
-    return vb::RuntimeError(0);
+    return runtime::RuntimeError(0);
   }
 
   // Whether the press held one reference of its own on the window at every
@@ -86,7 +86,7 @@ class DrawAction : public ::testing::Test {
   }
 
   // Whether the error names the failing call's interface and operation.
-  static bool Names(const vb::RuntimeError& e, const std::string& iid, const std::string& operation) {
+  static bool Names(const runtime::RuntimeError& e, const std::string& iid, const std::string& operation) {
     return e.context().starts_with("'" + operation + "' on interface " + iid + " ");
   }
 
@@ -176,17 +176,17 @@ TEST_F(DrawAction, EveryDrawFallsOnACard) {
 TEST_F(DrawAction, FailureWhileHidingStopsThere) {
   const struct {
     std::string call;
-    vb::Status status;
+    runtime::Status status;
     std::int32_t error;
     int hiddenBefore;
     const char* iid;
     const char* operation;
   } cases[] = {
-      {"Item(0)", vb::ControlError(340), 340, 0, kArrayInterface, "Item"},
-      {"Visible(0)", vb::ControlError(380), 380, 0, kImageInterface, "Visible"},
-      {"Item(7)", vb::E_OUTOFMEMORY, vb::kErrOutOfMemory, 7, kArrayInterface, "Item"},
-      {"Visible(13)", vb::E_FAIL, vb::E_FAIL, 13, kImageInterface, "Visible"},
-      {"Visible(19)", vb::E_INVALIDARG, vb::kErrInvalidCall, 19, kImageInterface, "Visible"},
+      {"Item(0)", runtime::ControlError(340), 340, 0, kArrayInterface, "Item"},
+      {"Visible(0)", runtime::ControlError(380), 380, 0, kImageInterface, "Visible"},
+      {"Item(7)", runtime::E_OUTOFMEMORY, runtime::kErrOutOfMemory, 7, kArrayInterface, "Item"},
+      {"Visible(13)", runtime::E_FAIL, runtime::E_FAIL, 13, kImageInterface, "Visible"},
+      {"Visible(19)", runtime::E_INVALIDARG, runtime::kErrInvalidCall, 19, kImageInterface, "Visible"},
   };
   for (const auto& c : cases) {
     for (int i = 0; i < 20; ++i) array->member(i).put_Visible(true);
@@ -196,7 +196,7 @@ TEST_F(DrawAction, FailureWhileHidingStopsThere) {
     log.failWith = c.status;
     const auto before = Counts();
 
-    const vb::RuntimeError e = PressFailing();
+    const runtime::RuntimeError e = PressFailing();
     EXPECT_EQ(e.number(), c.error) << c.call;
     EXPECT_TRUE(Names(e, c.iid, c.operation)) << c.call << ": " << e.context();
     EXPECT_TRUE(HeldTheWindow(before[0])) << c.call;
@@ -228,8 +228,8 @@ TEST_F(DrawAction, FailureWhileShowingKeepsTheSlot) {
     log.failOccurrence = occurrence;
     const auto before = Counts();
 
-    const vb::RuntimeError e = PressFailing();
-    EXPECT_EQ(e.number(), vb::E_FAIL) << call;
+    const runtime::RuntimeError e = PressFailing();
+    EXPECT_EQ(e.number(), runtime::E_FAIL) << call;
     EXPECT_TRUE(Names(e, iid, operation)) << call << ": " << e.context();
     EXPECT_TRUE(HeldTheWindow(before[0])) << call;
 
@@ -267,7 +267,7 @@ TEST_F(DrawAction, TemporariesAreReleasedInTheirOrder) {
     log.released.clear();
     try {
       Command1_Click(form);
-    } catch (const vb::RuntimeError&) {
+    } catch (const runtime::RuntimeError&) {
     }
     std::vector<std::string> expected = hides;
     expected.insert(expected.end(), c.show.begin(), c.show.end());
@@ -279,7 +279,7 @@ TEST_F(DrawAction, TemporariesAreReleasedInTheirOrder) {
 // A generator that gives something no card stands for, or that leaves a
 // fault flagged, raises the floating-point error before DrawnIndex is
 // written.
-class FaultyRandom : public vb::RandomSource {
+class FaultyRandom : public runtime::RandomSource {
  public:
   FaultyRandom(double value, int raise) : value_(value), raise_(raise) {}
   void Reseed(std::uint64_t) override {}
@@ -295,15 +295,15 @@ class FaultyRandom : public vb::RandomSource {
 
 TEST_F(DrawAction, FloatingPointFaultRaisesBeforeTheDrawIsStored) {
   const struct { const char* what; double r; int raise; std::int32_t error; } cases[] = {
-      {"signalling NaN", std::numeric_limits<double>::signaling_NaN(), 0, vb::kErrOverflow},
-      {"quiet NaN", std::numeric_limits<double>::quiet_NaN(), 0, vb::kErrOverflow},
-      {"infinity", std::numeric_limits<double>::infinity(), 0, vb::kErrOverflow},
-      {"overflowing product", DBL_MAX, 0, vb::kErrOverflow},
-      {"division by zero flagged by the generator", 0.5, FE_DIVBYZERO, vb::kErrDivisionByZero},
-      {"invalid operation flagged by the generator", 0.5, FE_INVALID, vb::kErrOverflow},
+      {"signalling NaN", std::numeric_limits<double>::signaling_NaN(), 0, runtime::kErrOverflow},
+      {"quiet NaN", std::numeric_limits<double>::quiet_NaN(), 0, runtime::kErrOverflow},
+      {"infinity", std::numeric_limits<double>::infinity(), 0, runtime::kErrOverflow},
+      {"overflowing product", DBL_MAX, 0, runtime::kErrOverflow},
+      {"division by zero flagged by the generator", 0.5, FE_DIVBYZERO, runtime::kErrDivisionByZero},
+      {"invalid operation flagged by the generator", 0.5, FE_INVALID, runtime::kErrOverflow},
   };
   for (const auto& c : cases) {
-    vb::SetRandomSource(std::make_unique<FaultyRandom>(c.r, c.raise));
+    runtime::SetRandomSource(std::make_unique<FaultyRandom>(c.r, c.raise));
     form->DrawnIndex = kUnwritten;
     const auto before = Counts();
 

@@ -74,10 +74,10 @@ const Bytes& TinyStream() {
   return s;
 }
 
-vb::Description Read(std::span<const std::uint8_t> s) {
-  auto read = vb::ReadDescription(s);
-  if (auto* e = std::get_if<vb::DescriptionError>(&read)) ADD_FAILURE() << e->ToString();
-  return std::get<vb::Description>(std::move(read));
+runtime::Description Read(std::span<const std::uint8_t> s) {
+  auto read = runtime::ReadDescription(s);
+  if (auto* e = std::get_if<runtime::DescriptionError>(&read)) ADD_FAILURE() << e->ToString();
+  return std::get<runtime::Description>(std::move(read));
 }
 
 TEST(WindowDescription, StoredPicturesGiveTheStoredLayoutToTheByte) {
@@ -248,7 +248,7 @@ TEST(WindowDescription, EveryRecordHoldsItsStoredBytes) {
 }
 
 // The value that a designed one reads back as, a picture given its bytes.
-bool SameValue(const DesignValue& designed, const vb::PropertyValue& read, const Pictures& pictures,
+bool SameValue(const DesignValue& designed, const runtime::PropertyValue& read, const Pictures& pictures,
                std::span<const std::uint8_t> stream) {
   if (const auto* picture = std::get_if<PictureFile>(&designed)) {
     const auto* span = std::get_if<std::span<const std::uint8_t>>(&read);
@@ -269,7 +269,7 @@ bool SameValue(const DesignValue& designed, const vb::PropertyValue& read, const
       designed);
 }
 
-void ExpectDesign(const vb::Description& d, const Pictures& pictures, std::span<const std::uint8_t> stream) {
+void ExpectDesign(const runtime::Description& d, const Pictures& pictures, std::span<const std::uint8_t> stream) {
   const Design& design = Form1Design();
   EXPECT_EQ(d.windowId, design.windowId);
   EXPECT_EQ(d.secondWindowId, design.secondWindowId);
@@ -278,13 +278,13 @@ void ExpectDesign(const vb::Description& d, const Pictures& pictures, std::span<
   const std::map<std::string, int> ids = {{"Form1", kForm1Id},   {"Command1", kCommand1Id}, {"Image4", kImage4Id},
                                           {"Image2", kImage2Id}, {"Image3", kImage3Id},     {"Label1", kLabel1Id},
                                           {"Image1", kImage1Id}};
-  std::vector<const vb::Record*> read = {&d.window};
+  std::vector<const runtime::Record*> read = {&d.window};
   std::vector<const DesignRecord*> designed = {&design.window};
-  for (const vb::Record& r : d.children) read.push_back(&r);
+  for (const runtime::Record& r : d.children) read.push_back(&r);
   for (const DesignRecord& r : design.children) designed.push_back(&r);
   ASSERT_EQ(read.size(), designed.size());
   for (std::size_t i = 0; i < read.size(); ++i) {
-    const vb::Record& r = *read[i];
+    const runtime::Record& r = *read[i];
     const DesignRecord& w = *designed[i];
     SCOPED_TRACE(testing::Message() << w.name << "(" << (w.index ? std::to_string(*w.index) : "") << ")");
     EXPECT_EQ(r.name, w.name);
@@ -301,26 +301,26 @@ void ExpectDesign(const vb::Description& d, const Pictures& pictures, std::span<
 
 TEST(WindowDescription, ReadsBackAsItsDesign) {
   const Bytes s = WriteDescription(Form1Design(), StoredSizePictures().Source());
-  const vb::Description d = Read(s);
+  const runtime::Description d = Read(s);
   ExpectDesign(d, StoredSizePictures(), s);
   // The typed view the window builder uses.
-  const vb::Property* extent = d.window.Find(vb::Prop::ClientExtent);
+  const runtime::Property* extent = d.window.Find(runtime::Prop::ClientExtent);
   ASSERT_NE(extent, nullptr);
-  EXPECT_EQ(std::get<vb::Extent>(extent->value).width, 12615);
-  EXPECT_EQ(std::get<std::string>(d.children[0].Find(vb::Prop::Caption)->value), "Изтегли късмет");
-  EXPECT_EQ(d.children[2].Find(vb::Prop::Picture), nullptr);
+  EXPECT_EQ(std::get<runtime::Extent>(extent->value).width, 12615);
+  EXPECT_EQ(std::get<std::string>(d.children[0].Find(runtime::Prop::Caption)->value), "Изтегли късмет");
+  EXPECT_EQ(d.children[2].Find(runtime::Prop::Picture), nullptr);
 }
 
 TEST(WindowDescription, TheProgramCarriesItsStreamAndTableOfWindows) {
-  const vb::WindowEntry& entry = kWindows[0];
+  const runtime::WindowEntry& entry = kWindows[0];
   EXPECT_EQ(entry.id, kForm1WindowId);
   const std::span<const std::uint8_t> s(entry.stream, entry.length);
   EXPECT_EQ(entry.stream[entry.length], 0x00);  // the pad byte
-  const vb::Description d = Read(s);
+  const runtime::Description d = Read(s);
   EXPECT_EQ(d.windowId, entry.id);
   std::size_t pictures = 0;
-  for (const vb::Record& r : d.children) {
-    if (const vb::Property* p = r.Find(vb::Prop::Picture)) {
+  for (const runtime::Record& r : d.children) {
+    if (const runtime::Property* p = r.Find(runtime::Prop::Picture)) {
       const auto file = std::get<std::span<const std::uint8_t>>(p->value);
       const bool gif = file.size() > 6 && std::memcmp(file.data(), "GIF89a", 6) == 0;
       const bool jpeg = file.size() > 2 && file[0] == 0xFF && file[1] == 0xD8;
@@ -335,8 +335,8 @@ TEST(WindowDescription, TheProgramCarriesItsStreamAndTableOfWindows) {
 
 struct Damage {
   const char* what;
-  std::function<void(Bytes&, const vb::Description&)> damage;
-  std::function<std::size_t(const Bytes&, const vb::Description&)> offset;
+  std::function<void(Bytes&, const runtime::Description&)> damage;
+  std::function<std::size_t(const Bytes&, const runtime::Description&)> offset;
   const char* message;  // a part of the refusal's message
 };
 
@@ -349,10 +349,10 @@ Bytes Redesigned(const std::function<void(Design&)>& change) {
   return WriteDescription(d, TinyPictures().Source());
 }
 
-std::size_t PropAt(const vb::Record& r, vb::Prop prop) { return r.Find(prop)->offset; }
+std::size_t PropAt(const runtime::Record& r, runtime::Prop prop) { return r.Find(prop)->offset; }
 
 TEST(WindowDescription, RefusesEachDamageWithItsOffsetAndReason) {
-  using D = const vb::Description&;
+  using D = const runtime::Description&;
   const std::vector<Damage> table = {
       {"signature", [](Bytes& s, D) { s[1] = 0xCD; }, [](const Bytes&, D) { return 0u; }, "signature FF CC"},
       {"block length", [](Bytes& s, D) { s[2] = 50; }, [](const Bytes&, D) { return 2u; }, "block length 49, found 50"},
@@ -374,25 +374,25 @@ TEST(WindowDescription, RefusesEachDamageWithItsOffsetAndReason) {
        [](const Bytes&, D d) { return d.children[0].offset + 78; }, "terminator 0xFF where the record size points"},
       {"size short onto an 0xFF value",  // a card ends 0A FF FF: one short points at the boolean's 0xFF
        [](Bytes& s, D d) { Put32(s, d.children[5].offset, U32(s, d.children[5].offset) - 1); },
-       [](const Bytes&, D d) { return PropAt(d.children[5], vb::Prop::Stretch) + 1; }, "a boolean value (1 byte)"},
-      {"terminator before the size's end", [](Bytes& s, D d) { s[PropAt(d.children[0], vb::Prop::Style)] = 0xFF; },
-       [](const Bytes&, D d) { return PropAt(d.children[0], vb::Prop::Style); }, "a terminator stands here"},
-      {"foreign opcode", [](Bytes& s, D d) { s[PropAt(d.children[2], vb::Prop::Stretch)] = 0x07; },
-       [](const Bytes&, D d) { return PropAt(d.children[2], vb::Prop::Stretch); }, "opcode of the image type, found 0x07"},
+       [](const Bytes&, D d) { return PropAt(d.children[5], runtime::Prop::Stretch) + 1; }, "a boolean value (1 byte)"},
+      {"terminator before the size's end", [](Bytes& s, D d) { s[PropAt(d.children[0], runtime::Prop::Style)] = 0xFF; },
+       [](const Bytes&, D d) { return PropAt(d.children[0], runtime::Prop::Style); }, "a terminator stands here"},
+      {"foreign opcode", [](Bytes& s, D d) { s[PropAt(d.children[2], runtime::Prop::Stretch)] = 0x07; },
+       [](const Bytes&, D d) { return PropAt(d.children[2], runtime::Prop::Stretch); }, "opcode of the image type, found 0x07"},
       {"child type", [](Bytes& s, D d) { s[d.children[0].offset + 16] = 0x05; },
        [](const Bytes&, D d) { return d.children[0].offset + 16; }, "control type 0x01, 0x04 or 0x18, found 0x05"},
       {"control id", [](Bytes& s, D d) { s[d.children[1].offset + 4] = 3; },
        [](const Bytes&, D d) { return d.children[1].offset + 4; }, "control id 2 for the new control Image4"},
       {"array id", [](Bytes& s, D d) { s[d.children[5].offset + 4] = 4; },
        [](const Bytes&, D d) { return d.children[5].offset + 4; }, "control id 3 of Image2"},
-      {"wrong outer length", [](Bytes& s, D d) { ++s[PropAt(d.children[1], vb::Prop::Picture) + 1]; },
-       [](const Bytes&, D d) { return PropAt(d.children[1], vb::Prop::Picture) + 9; }, "(the outer length less 8)"},
-      {"outer length past the record", [](Bytes& s, D d) { Put32(s, PropAt(d.children[1], vb::Prop::Picture) + 1, 0x7FFFFFFF); },
-       [](const Bytes&, D d) { return PropAt(d.children[1], vb::Prop::Picture) + 5; }, "the picture that its outer length counts"},
-      {"picture tag", [](Bytes& s, D d) { s[PropAt(d.children[1], vb::Prop::Picture) + 6] = 0x75; },
-       [](const Bytes&, D d) { return PropAt(d.children[1], vb::Prop::Picture) + 5; }, "tag 6C 74 00 00"},
-      {"boolean", [](Bytes& s, D d) { s[PropAt(d.children[1], vb::Prop::Stretch) + 1] = 0x01; },
-       [](const Bytes&, D d) { return PropAt(d.children[1], vb::Prop::Stretch) + 1; }, "boolean 0x00 or 0xFF, found 0x01"},
+      {"wrong outer length", [](Bytes& s, D d) { ++s[PropAt(d.children[1], runtime::Prop::Picture) + 1]; },
+       [](const Bytes&, D d) { return PropAt(d.children[1], runtime::Prop::Picture) + 9; }, "(the outer length less 8)"},
+      {"outer length past the record", [](Bytes& s, D d) { Put32(s, PropAt(d.children[1], runtime::Prop::Picture) + 1, 0x7FFFFFFF); },
+       [](const Bytes&, D d) { return PropAt(d.children[1], runtime::Prop::Picture) + 5; }, "the picture that its outer length counts"},
+      {"picture tag", [](Bytes& s, D d) { s[PropAt(d.children[1], runtime::Prop::Picture) + 6] = 0x75; },
+       [](const Bytes&, D d) { return PropAt(d.children[1], runtime::Prop::Picture) + 5; }, "tag 6C 74 00 00"},
+      {"boolean", [](Bytes& s, D d) { s[PropAt(d.children[1], runtime::Prop::Stretch) + 1] = 0x01; },
+       [](const Bytes&, D d) { return PropAt(d.children[1], runtime::Prop::Stretch) + 1; }, "boolean 0x00 or 0xFF, found 0x01"},
       // Without bit 31 the member index 20 reads as the name's length.
       {"bit 31 cleared on a member", [](Bytes& s, D d) { s[d.children[2].offset + 3] = 0x00; },
        [](const Bytes&, D d) { return d.children[2].offset + 7 + 20; }, "NUL after a control name"},
@@ -404,12 +404,12 @@ TEST(WindowDescription, RefusesEachDamageWithItsOffsetAndReason) {
        "1 byte follows"},
   };
   const Bytes& good = TinyStream();
-  const vb::Description d = Read(good);
+  const runtime::Description d = Read(good);
   for (const Damage& c : table) {
     Bytes s = good;
     c.damage(s, d);
-    const auto read = vb::ReadDescription(s);
-    const auto* e = std::get_if<vb::DescriptionError>(&read);
+    const auto read = runtime::ReadDescription(s);
+    const auto* e = std::get_if<runtime::DescriptionError>(&read);
     ASSERT_NE(e, nullptr) << c.what;
     EXPECT_EQ(e->offset, c.offset(s, d)) << c.what << ": " << e->ToString();
     EXPECT_NE(e->message.find(c.message), std::string::npos) << c.what << ": " << e->ToString();
@@ -441,8 +441,8 @@ TEST(WindowDescription, RefusesRecordsThatBreakTheArrayRules) {
   };
   for (const Case& c : cases) {
     const Bytes s = Redesigned(c.change);
-    const auto read = vb::ReadDescription(s);
-    const auto* e = std::get_if<vb::DescriptionError>(&read);
+    const auto read = runtime::ReadDescription(s);
+    const auto* e = std::get_if<runtime::DescriptionError>(&read);
     ASSERT_NE(e, nullptr) << c.what;
     std::size_t at = 185;  // the first child's size field
     for (std::size_t i = 0; i < c.child; ++i) at += (U32(s, at) & 0x7FFFFFFF) + 1;
@@ -456,22 +456,22 @@ TEST(WindowDescription, RefusesEveryTruncationWithinItsBounds) {
   for (std::size_t cut = 0; cut < good.size(); ++cut) {
     Bytes s(good.begin(), good.begin() + static_cast<long>(cut));
     // A plain cut is caught by the header: its size, or its stream length.
-    const auto plain = vb::ReadDescription(s);
-    ASSERT_TRUE(std::holds_alternative<vb::DescriptionError>(plain)) << cut;
-    EXPECT_EQ(std::get<vb::DescriptionError>(plain).offset, cut < 93 ? cut : 89u) << cut;
+    const auto plain = runtime::ReadDescription(s);
+    ASSERT_TRUE(std::holds_alternative<runtime::DescriptionError>(plain)) << cut;
+    EXPECT_EQ(std::get<runtime::DescriptionError>(plain).offset, cut < 93 ? cut : 89u) << cut;
     // With the stream length made to agree, the walk itself must refuse it
     // at or before the cut.
     if (cut >= 93) {
       FixLength(s);
-      const auto walked = vb::ReadDescription(s);
-      ASSERT_TRUE(std::holds_alternative<vb::DescriptionError>(walked)) << cut;
-      EXPECT_LE(std::get<vb::DescriptionError>(walked).offset, cut) << cut;
+      const auto walked = runtime::ReadDescription(s);
+      ASSERT_TRUE(std::holds_alternative<runtime::DescriptionError>(walked)) << cut;
+      EXPECT_LE(std::get<runtime::DescriptionError>(walked).offset, cut) << cut;
     }
   }
 }
 
 TEST(WindowDescription, ErrorsNameTheirOffset) {
-  EXPECT_EQ((vb::DescriptionError{184, "expected the lead byte 0x01"}.ToString()), "offset 184: expected the lead byte 0x01");
+  EXPECT_EQ((runtime::DescriptionError{184, "expected the lead byte 0x01"}.ToString()), "offset 184: expected the lead byte 0x01");
 }
 
 }  // namespace

@@ -23,16 +23,16 @@ struct Log {
   std::vector<std::string> released;  // "Image2", "Member(i)", "Picture(card)"
   std::string failOn;          // the call that fails, e.g. "Item(7)"
   int failOccurrence = 1;      // on its first, second, ... occurrence
-  vb::Status failWith = vb::E_FAIL;
+  runtime::Status failWith = runtime::E_FAIL;
   std::function<std::uint32_t()> watch;  // a reference count noted at every call
   std::vector<std::uint32_t> watched;   // what it was at each call
 
   // Records a call and gives the status it returns.
-  vb::Status Call(std::string call) {
+  runtime::Status Call(std::string call) {
     const bool fail = call == failOn && Occurrences(call) + 1 == failOccurrence;
     if (watch) watched.push_back(watch());
     calls.push_back(std::move(call));
-    return fail ? failWith : vb::S_OK;
+    return fail ? failWith : runtime::S_OK;
   }
   int Occurrences(const std::string& call) const {
     int n = 0;
@@ -41,7 +41,7 @@ struct Log {
   }
 };
 
-class FakePicture : public vb::Counted<vb::Picture> {
+class FakePicture : public runtime::Counted<runtime::Picture> {
  public:
   FakePicture(Log& log, int card) : log_(log), card_(card) {}
   std::uint32_t Release() override {
@@ -56,7 +56,7 @@ class FakePicture : public vb::Counted<vb::Picture> {
   int card_;
 };
 
-class FakeImage : public vb::Counted<vb::Image> {
+class FakeImage : public runtime::Counted<runtime::Image> {
  public:
   FakeImage(Log& log, int index) : log_(log), index_(index) {}
   ~FakeImage() override { if (picture_) picture_->Release(); }
@@ -65,21 +65,21 @@ class FakeImage : public vb::Counted<vb::Image> {
     return Counted::Release();
   }
 
-  vb::Status put_Visible(bool visible) override {
-    const vb::Status s = log_.Call("Visible(" + std::to_string(index_) + ")");
+  runtime::Status put_Visible(bool visible) override {
+    const runtime::Status s = log_.Call("Visible(" + std::to_string(index_) + ")");
     if (s >= 0) visible_ = visible;
     return s;
   }
-  vb::Status get_Picture(vb::Picture** picture) override {
-    const vb::Status s = log_.Call("GetPicture(" + std::to_string(index_) + ")");
+  runtime::Status get_Picture(runtime::Picture** picture) override {
+    const runtime::Status s = log_.Call("GetPicture(" + std::to_string(index_) + ")");
     if (s >= 0) {
       if (picture_) picture_->AddRef();
       *picture = picture_;
     }
     return s;
   }
-  vb::Status put_Picture(vb::Picture* picture) override {
-    const vb::Status s = log_.Call("PutPicture(" + std::to_string(index_) + ")");
+  runtime::Status put_Picture(runtime::Picture* picture) override {
+    const runtime::Status s = log_.Call("PutPicture(" + std::to_string(index_) + ")");
     if (s >= 0) {
       if (picture) picture->AddRef();
       if (picture_) picture_->Release();
@@ -89,17 +89,17 @@ class FakeImage : public vb::Counted<vb::Image> {
   }
 
   bool visible() const { return visible_; }
-  vb::Picture* picture() const { return picture_; }
-  void SetPicture(vb::Picture* p) { put_Picture(p); log_.calls.pop_back(); }
+  runtime::Picture* picture() const { return picture_; }
+  void SetPicture(runtime::Picture* p) { put_Picture(p); log_.calls.pop_back(); }
 
  private:
   Log& log_;
   int index_;
   bool visible_ = true;
-  vb::Picture* picture_ = nullptr;
+  runtime::Picture* picture_ = nullptr;
 };
 
-class FakeArray : public vb::Counted<vb::ControlArray> {
+class FakeArray : public runtime::Counted<runtime::ControlArray> {
  public:
   explicit FakeArray(Log& log) : log_(log) {}
   ~FakeArray() override { for (auto* m : members_) m->Release(); }
@@ -113,8 +113,8 @@ class FakeArray : public vb::Counted<vb::ControlArray> {
     log_.released.push_back("Image2");
     return Counted::Release();
   }
-  vb::Status Item(std::int16_t index, vb::Image** member) override {
-    const vb::Status s = log_.Call("Item(" + std::to_string(index) + ")");
+  runtime::Status Item(std::int16_t index, runtime::Image** member) override {
+    const runtime::Status s = log_.Call("Item(" + std::to_string(index) + ")");
     if (s >= 0) {
       members_.at(static_cast<std::size_t>(index))->Counted::AddRef();
       *member = members_.at(static_cast<std::size_t>(index));
@@ -131,7 +131,7 @@ class FakeArray : public vb::Counted<vb::ControlArray> {
 };
 
 // A generator whose values the test sets; it logs its reseeds and draws.
-class FakeRandom : public vb::RandomSource {
+class FakeRandom : public runtime::RandomSource {
  public:
   FakeRandom(Log& log, double value) : log_(log), value_(value) {}
   void Reseed(std::uint64_t) override { log_.calls.push_back("Reseed"); }

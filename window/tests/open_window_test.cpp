@@ -15,17 +15,17 @@
 namespace tarvel {
 namespace {
 
-using Opened = std::variant<std::unique_ptr<vb::WindowInstance>, vb::RuntimeError>;
+using Opened = std::variant<std::unique_ptr<runtime::WindowInstance>, runtime::RuntimeError>;
 
-Opened OpenWith(const vb::WindowHeader& window, void (*startup)() = nullptr) {
-  const vb::ProgramHeader program{startup, std::span<const vb::WindowHeader>(&window, 1)};
-  return vb::OpenWindow(program);
+Opened OpenWith(const runtime::WindowHeader& window, void (*startup)() = nullptr) {
+  const runtime::ProgramHeader program{startup, std::span<const runtime::WindowHeader>(&window, 1)};
+  return runtime::OpenWindow(program);
 }
 
 TEST(OpenWindow, BuildsForm1FromTheEmbeddedStream) {
-  const Opened opened = vb::OpenWindow(ProgramHeader());
-  ASSERT_TRUE(std::holds_alternative<std::unique_ptr<vb::WindowInstance>>(opened));
-  const auto& window = *std::get<std::unique_ptr<vb::WindowInstance>>(opened);
+  const Opened opened = runtime::OpenWindow(ProgramHeader());
+  ASSERT_TRUE(std::holds_alternative<std::unique_ptr<runtime::WindowInstance>>(opened));
+  const auto& window = *std::get<std::unique_ptr<runtime::WindowInstance>>(opened);
   EXPECT_NE(dynamic_cast<Form1*>(&window.form()), nullptr);
   EXPECT_EQ(window.model().settings.caption, "Тарвел с късмети");
   EXPECT_EQ(window.model().stacking.size(), 26u);
@@ -34,34 +34,34 @@ TEST(OpenWindow, BuildsForm1FromTheEmbeddedStream) {
 
 TEST(OpenWindow, RefusesWhatDoesNotFit) {
   std::vector<std::uint8_t> cut(kWindows[0].stream, kWindows[0].stream + kWindows[0].length / 2);
-  const vb::WindowEntry truncated{kWindows[0].id, static_cast<std::uint32_t>(cut.size()), cut.data()};
-  vb::WindowEntry otherId = kWindows[0];
+  const runtime::WindowEntry truncated{kWindows[0].id, static_cast<std::uint32_t>(cut.size()), cut.data()};
+  runtime::WindowEntry otherId = kWindows[0];
   otherId.id.data1 ^= 1;
-  std::array<const vb::EventTable*, 7> swapped = kEventTables;
+  std::array<const runtime::EventTable*, 7> swapped = kEventTables;
   std::swap(swapped[kCommand1Id], swapped[kLabel1Id]);
 
   struct Case {
     const char* what;
-    vb::WindowHeader header;
+    runtime::WindowHeader header;
     void (*startup)();
     std::int32_t number;
   };
-  vb::WindowHeader renamed = Form1Header(&kWindows[0]);
+  runtime::WindowHeader renamed = Form1Header(&kWindows[0]);
   renamed.name = "Form2";
-  vb::WindowHeader mistabled = Form1Header(&kWindows[0]);
+  runtime::WindowHeader mistabled = Form1Header(&kWindows[0]);
   mistabled.events = swapped;
   const Case cases[] = {
-      {"a truncated stream", Form1Header(&truncated), nullptr, vb::kErrInvalidFileFormat},
-      {"a stream of another window", Form1Header(&otherId), nullptr, vb::kErrInvalidFileFormat},
-      {"no stream", Form1Header(nullptr), nullptr, vb::kErrInvalidFileFormat},
-      {"a description of another name", renamed, nullptr, vb::kErrInvalidFileFormat},
-      {"event tables of the wrong kinds", mistabled, nullptr, vb::kErrInvalidCall},
-      {"a start-up procedure", Form1Header(&kWindows[0]), [] {}, vb::kErrInvalidCall},
+      {"a truncated stream", Form1Header(&truncated), nullptr, runtime::kErrInvalidFileFormat},
+      {"a stream of another window", Form1Header(&otherId), nullptr, runtime::kErrInvalidFileFormat},
+      {"no stream", Form1Header(nullptr), nullptr, runtime::kErrInvalidFileFormat},
+      {"a description of another name", renamed, nullptr, runtime::kErrInvalidFileFormat},
+      {"event tables of the wrong kinds", mistabled, nullptr, runtime::kErrInvalidCall},
+      {"a start-up procedure", Form1Header(&kWindows[0]), [] {}, runtime::kErrInvalidCall},
   };
   for (const Case& c : cases) {
     const Opened opened = OpenWith(c.header, c.startup);
-    ASSERT_TRUE(std::holds_alternative<vb::RuntimeError>(opened)) << c.what;
-    EXPECT_EQ(std::get<vb::RuntimeError>(opened).number(), c.number) << c.what;
+    ASSERT_TRUE(std::holds_alternative<runtime::RuntimeError>(opened)) << c.what;
+    EXPECT_EQ(std::get<runtime::RuntimeError>(opened).number(), c.number) << c.what;
   }
 }
 

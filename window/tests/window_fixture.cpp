@@ -11,55 +11,55 @@
 
 namespace tarvel::testing {
 
-vb::WindowHeader Form1Window::Form1Entry() { return Form1Header(&kWindows[0]); }
+runtime::WindowHeader Form1Window::Form1Entry() { return Form1Header(&kWindows[0]); }
 
-std::variant<std::unique_ptr<vb::qt::QtWindow>, vb::RuntimeError> Form1Window::TryOpen(
-    const vb::WindowHeader& header) {
-  const vb::ProgramHeader program{nullptr, std::span<const vb::WindowHeader>(&header, 1)};
-  return vb::qt::QtWindow::Open(program);
+std::variant<std::unique_ptr<runtime::qt::QtWindow>, runtime::RuntimeError> Form1Window::TryOpen(
+    const runtime::WindowHeader& header) {
+  const runtime::ProgramHeader program{nullptr, std::span<const runtime::WindowHeader>(&header, 1)};
+  return runtime::qt::QtWindow::Open(program);
 }
 
 void Form1Window::SetUp() {
   auto source = std::make_unique<ScriptedRandom>(std::vector<double>{0.35});
   random_ = source.get();
-  vb::SetRandomSource(std::move(source));
+  runtime::SetRandomSource(std::move(source));
   Open(Form1Entry());
 }
 
-void Form1Window::Open(const vb::WindowHeader& header) {
+void Form1Window::Open(const runtime::WindowHeader& header) {
   window_.reset();
   auto opened = TryOpen(header);
-  if (auto* error = std::get_if<vb::RuntimeError>(&opened)) FAIL() << error->what();
-  window_ = std::move(std::get<std::unique_ptr<vb::qt::QtWindow>>(opened));
+  if (auto* error = std::get_if<runtime::RuntimeError>(&opened)) FAIL() << error->what();
+  window_ = std::move(std::get<std::unique_ptr<runtime::qt::QtWindow>>(opened));
   window_->Show();
-  vb::SetErrorReporter([this](const vb::RuntimeError& e) { reported_.push_back(e); });
+  runtime::SetErrorReporter([this](const runtime::RuntimeError& e) { reported_.push_back(e); });
   ASSERT_TRUE(QTest::qWaitForWindowExposed(widget()));
   ASSERT_TRUE(QTest::qWaitForWindowActive(widget()));
 }
 
 void Form1Window::TearDown() {
   window_.reset();
-  vb::SetErrorReporter(nullptr);
-  vb::SetRandomSource(nullptr);
+  runtime::SetErrorReporter(nullptr);
+  runtime::SetRandomSource(nullptr);
 }
 
-vb::qt::CommandButton* Form1Window::button() const { return window_->Button(kCommand1Id); }
+runtime::qt::CommandButton* Form1Window::button() const { return window_->Button(kCommand1Id); }
 
-vb::ImageControl* Form1Window::Member(std::int16_t index) const {
-  for (const vb::Layer& layer : window_->instance().model().stacking)
-    if (auto* image = std::get_if<vb::ImageControl*>(&layer))
+runtime::ImageControl* Form1Window::Member(std::int16_t index) const {
+  for (const runtime::Layer& layer : window_->instance().model().stacking)
+    if (auto* image = std::get_if<runtime::ImageControl*>(&layer))
       if ((*image)->base.id == kImage2Id && (*image)->base.index == index) return *image;
   return nullptr;
 }
 
-vb::ImageControl* Form1Window::Single(int id) const { return dynamic_cast<vb::ImageControl*>(form().Control(id)); }
+runtime::ImageControl* Form1Window::Single(int id) const { return dynamic_cast<runtime::ImageControl*>(form().Control(id)); }
 
 QImage Form1Window::Grab() const { return widget()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-QImage Form1Window::PictureOver(const QImage& under, const QRect& frame, const vb::Picture& picture) {
+QImage Form1Window::PictureOver(const QImage& under, const QRect& frame, const runtime::Picture& picture) {
   QImage region = under.copy(frame).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   QPainter p(&region);
-  p.drawImage(0, 0, vb::qt::ScalePicture(picture.File(), frame.size()));
+  p.drawImage(0, 0, runtime::qt::ScalePicture(picture.File(), frame.size()));
   p.end();
   return region.convertToFormat(QImage::Format_RGB32);
 }

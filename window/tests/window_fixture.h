@@ -19,7 +19,7 @@
 namespace tarvel::testing {
 
 // A generator that gives the values it was given, in turn, and counts.
-class ScriptedRandom final : public vb::RandomSource {
+class ScriptedRandom final : public runtime::RandomSource {
  public:
   explicit ScriptedRandom(std::vector<double> values) : values_(std::move(values)) {}
   void Reseed(std::uint64_t) override { ++reseeds; }
@@ -49,26 +49,26 @@ class Form1Window : public ::testing::Test {
 
   // Opens and shows the window through a program header that names this
   // window header (Form1's by default).
-  void Open(const vb::WindowHeader& header);
+  void Open(const runtime::WindowHeader& header);
   // What opening the window with this header gives.
-  static std::variant<std::unique_ptr<vb::qt::QtWindow>, vb::RuntimeError> TryOpen(const vb::WindowHeader& header);
-  static vb::WindowHeader Form1Entry();
+  static std::variant<std::unique_ptr<runtime::qt::QtWindow>, runtime::RuntimeError> TryOpen(const runtime::WindowHeader& header);
+  static runtime::WindowHeader Form1Entry();
 
   Form1& form() const { return static_cast<Form1&>(window_->instance().form()); }
-  vb::qt::FormWidget* widget() const { return window_->widget(); }
-  vb::qt::CommandButton* button() const;
-  vb::ImageControl* Member(std::int16_t index) const;
-  vb::ImageControl* Single(int id) const;
+  runtime::qt::FormWidget* widget() const { return window_->widget(); }
+  runtime::qt::CommandButton* button() const;
+  runtime::ImageControl* Member(std::int16_t index) const;
+  runtime::ImageControl* Single(int id) const;
   // The window as shown now, in RGB.
   QImage Grab() const;
   // What the frame shows with the picture scaled into it over `under`.
-  static QImage PictureOver(const QImage& under, const QRect& frame, const vb::Picture& picture);
+  static QImage PictureOver(const QImage& under, const QRect& frame, const runtime::Picture& picture);
   // What the slot must show over `before` once the card is drawn.
   QImage SlotWithCard(const QImage& before, std::int16_t card) const;
 
-  std::unique_ptr<vb::qt::QtWindow> window_;
+  std::unique_ptr<runtime::qt::QtWindow> window_;
   ScriptedRandom* random_ = nullptr;
-  std::vector<vb::RuntimeError> reported_;
+  std::vector<runtime::RuntimeError> reported_;
 };
 
 }  // namespace tarvel::testing

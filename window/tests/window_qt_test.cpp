@@ -55,13 +55,13 @@ TEST_F(Form1Window, FirstPictureShowsEveryControlAndNoCard) {
   pastry.fill(QColor(0x80, 0, 0));
   {
     QPainter p(&pastry);
-    p.drawImage(0, 0, vb::qt::ScalePicture(Single(kImage1Id)->picture()->File(), kPastry.size()));
+    p.drawImage(0, 0, runtime::qt::ScalePicture(Single(kImage1Id)->picture()->File(), kPastry.size()));
   }
   const QRect slotInPastry = kSlot.translated(-kPastry.topLeft());
   EXPECT_EQ(shown.copy(kSlot), pastry.copy(slotInPastry));
   // No card anywhere: the greeting picture is whole, and below it, where
   // the grid's bottom row lies, only the background shows.
-  const QImage greeting = vb::qt::ScalePicture(Single(kImage4Id)->picture()->File(), kGreeting.size());
+  const QImage greeting = runtime::qt::ScalePicture(Single(kImage4Id)->picture()->File(), kGreeting.size());
   EXPECT_EQ(shown.copy(kGreeting), greeting.convertToFormat(QImage::Format_RGB32));
   for (int y = 314; y < 361; y += 3)
     for (int x = 424; x < 841; x += 3) ASSERT_EQ(At(shown, x, y), kBackground) << x << "," << y;
@@ -135,7 +135,7 @@ TEST_F(Form1Window, EachWayOfPressingDrawsOnce) {
     EXPECT_NE(slot, SlotWithCard(before, 8));  // the cards are told apart
     // Outside the card (its four corner triangles) the pastry shows as it
     // did before: it lies under all but slivers of the slot.
-    const QImage card = vb::qt::ScalePicture(Member(7)->picture()->File(), kSlot.size());
+    const QImage card = runtime::qt::ScalePicture(Member(7)->picture()->File(), kSlot.size());
     const QImage under = before.copy(kSlot);
     int clear = 0, background = 0;
     for (int y = 0; y < card.height(); ++y)
@@ -181,7 +181,7 @@ TEST_F(Form1Window, TheSameCardDrawnTwiceGoesOnShowingIt) {
 
 TEST_F(Form1Window, AFurtherPressReplacesTheCard) {
   const QImage before = Grab();
-  vb::SetRandomSource(std::make_unique<ScriptedRandom>(std::vector<double>{0.35, 0.999}));
+  runtime::SetRandomSource(std::make_unique<ScriptedRandom>(std::vector<double>{0.35, 0.999}));
   QTest::mouseClick(button(), Qt::LeftButton);
   QTest::mouseClick(button(), Qt::LeftButton);
   QTest::qWait(0);
@@ -235,16 +235,16 @@ TEST_F(Form1Window, ClosingEndsTheEventLoop) {
 
 // A control array whose Item fails for one index: stands in for a failing
 // call on a control.
-class FailingArray final : public vb::Counted<vb::ControlArray> {
+class FailingArray final : public runtime::Counted<runtime::ControlArray> {
  public:
-  FailingArray(vb::ControlArray* real, std::int16_t failing) : real_(vb::Ref<vb::ControlArray>::Share(real)), failing_(failing) {}
-  vb::Status Item(std::int16_t index, vb::Image** member) override {
-    if (index == failing_) return vb::ControlError(340);
+  FailingArray(runtime::ControlArray* real, std::int16_t failing) : real_(runtime::Ref<runtime::ControlArray>::Share(real)), failing_(failing) {}
+  runtime::Status Item(std::int16_t index, runtime::Image** member) override {
+    if (index == failing_) return runtime::ControlError(340);
     return real_->Item(index, member);
   }
 
  private:
-  vb::Ref<vb::ControlArray> real_;
+  runtime::Ref<runtime::ControlArray> real_;
   std::int16_t failing_;
 };
 
@@ -262,9 +262,9 @@ TEST_F(Form1Window, AFailingControlCallIsReportedAndTheWindowGoesOn) {
     random_->draws = random_->reseeds = 0;
     reported_.clear();
     const QImage before = Grab();
-    auto real = vb::Ref<vb::Object>::Share(form().Control(kImage2Id));
-    auto failing = vb::Make<FailingArray>(dynamic_cast<vb::ControlArray*>(real.get()), c.failing);
-    form().SetControl(kImage2Id, vb::Ref<vb::Object>::Share(failing.get()));
+    auto real = runtime::Ref<runtime::Object>::Share(form().Control(kImage2Id));
+    auto failing = runtime::Make<FailingArray>(dynamic_cast<runtime::ControlArray*>(real.get()), c.failing);
+    form().SetControl(kImage2Id, runtime::Ref<runtime::Object>::Share(failing.get()));
     // Cards 6 and 7 shown, to see which the press hides again.
     Member(6)->put_Visible(true);
     Member(7)->put_Visible(true);
@@ -295,10 +295,10 @@ TEST_F(Form1Window, AFailingControlCallIsReportedAndTheWindowGoesOn) {
 // caption, naming the error's number and text; once it is closed the window
 // goes on and the next press draws.
 TEST_F(Form1Window, TheReportIsAMessageBoxAndTheWindowGoesOnAfterIt) {
-  vb::qt::ReportInMessageBox(widget());
-  auto real = vb::Ref<vb::Object>::Share(form().Control(kImage2Id));
-  auto failing = vb::Make<FailingArray>(dynamic_cast<vb::ControlArray*>(real.get()), std::int16_t{3});
-  form().SetControl(kImage2Id, vb::Ref<vb::Object>::Share(failing.get()));
+  runtime::qt::ReportInMessageBox(widget());
+  auto real = runtime::Ref<runtime::Object>::Share(form().Control(kImage2Id));
+  auto failing = runtime::Make<FailingArray>(dynamic_cast<runtime::ControlArray*>(real.get()), std::int16_t{3});
+  form().SetControl(kImage2Id, runtime::Ref<runtime::Object>::Share(failing.get()));
   QString title, text;
   bool modal = false;
   QTimer::singleShot(0, widget(), [&] {
@@ -325,10 +325,10 @@ TEST_F(Form1Window, TheReportIsAMessageBoxAndTheWindowGoesOnAfterIt) {
 
 TEST_F(Form1Window, AFloatingPointFaultIsReportedAndTheSlotKeepsItsCard) {
   QTest::keyClick(button(), Qt::Key_Return);
-  vb::SetRandomSource(std::make_unique<ScriptedRandom>(std::vector<double>{std::numeric_limits<double>::infinity()}));
+  runtime::SetRandomSource(std::make_unique<ScriptedRandom>(std::vector<double>{std::numeric_limits<double>::infinity()}));
   QTest::keyClick(button(), Qt::Key_Return);
   ASSERT_EQ(reported_.size(), 1u);
-  EXPECT_EQ(reported_[0].number(), vb::kErrOverflow);
+  EXPECT_EQ(reported_[0].number(), runtime::kErrOverflow);
   EXPECT_EQ(form().DrawnIndex, 7);
   EXPECT_EQ(Member(20)->picture(), Member(7)->picture());
 }
@@ -338,10 +338,10 @@ TEST_F(Form1Window, AFloatingPointFaultIsReportedAndTheSlotKeepsItsCard) {
 TEST_F(Form1Window, APictureThatDoesNotDecodeIsReportedOnce) {
   static const std::uint8_t kCut[] = {'G', 'I', 'F', '8', '9', 'a', 0xC8, 0x00};  // a GIF cut short
   const QImage before = Grab();
-  auto cut = vb::Make<vb::PictureObject>(std::span<const std::uint8_t>(kCut));
+  auto cut = runtime::Make<runtime::PictureObject>(std::span<const std::uint8_t>(kCut));
   Member(20)->put_Picture(cut.get());
   ASSERT_TRUE(QTest::qWaitFor([&] { return !reported_.empty(); }, 5000));
-  EXPECT_EQ(reported_[0].number(), vb::kErrInvalidFileFormat);
+  EXPECT_EQ(reported_[0].number(), runtime::kErrInvalidFileFormat);
   EXPECT_EQ(Grab().copy(kSlot), before.copy(kSlot)) << "the pastry shows where the picture would be";
   widget()->repaint();
   QTest::qWait(0);
@@ -357,18 +357,18 @@ TEST_F(Form1Window, APictureThatDoesNotDecodeIsReportedOnce) {
 // control's table: with a procedure in the heading's Click slot, a click on
 // the heading runs it, and a click on a hidden card's place does not.
 int headingClicks = 0;
-vb::Status HeadingClick(vb::Form*) {
+runtime::Status HeadingClick(runtime::Form*) {
   ++headingClicks;
   return 0;
 }
 
 TEST_F(Form1Window, AClickOnAControlGoesThroughItsTable) {
-  std::array<vb::EventProc, vb::label_event::kCount> labelSlots{};
-  labelSlots[vb::label_event::Click] = &HeadingClick;
-  const vb::EventTable labelTable{EVENT_SINK_QueryInterface, EVENT_SINK_AddRef, EVENT_SINK_Release, labelSlots};
-  std::array<const vb::EventTable*, 7> tables = kEventTables;
+  std::array<runtime::EventProc, runtime::label_event::kCount> labelSlots{};
+  labelSlots[runtime::label_event::Click] = &HeadingClick;
+  const runtime::EventTable labelTable{EVENT_SINK_QueryInterface, EVENT_SINK_AddRef, EVENT_SINK_Release, labelSlots};
+  std::array<const runtime::EventTable*, 7> tables = kEventTables;
   tables[kLabel1Id] = &labelTable;
-  vb::WindowHeader header = Form1Entry();
+  runtime::WindowHeader header = Form1Entry();
   header.events = tables;
   Open(header);
   headingClicks = 0;
@@ -381,13 +381,13 @@ TEST_F(Form1Window, AClickOnAControlGoesThroughItsTable) {
 }
 
 TEST_F(Form1Window, ATableOfTheWrongKindIsRefused) {
-  std::array<const vb::EventTable*, 7> tables = kEventTables;
+  std::array<const runtime::EventTable*, 7> tables = kEventTables;
   tables[kLabel1Id] = kEventTables[kImage1Id];  // 13 slots where a label has 18
-  vb::WindowHeader header = Form1Entry();
+  runtime::WindowHeader header = Form1Entry();
   header.events = tables;
   window_.reset();
   auto opened = TryOpen(header);
-  ASSERT_TRUE(std::holds_alternative<vb::RuntimeError>(opened));
+  ASSERT_TRUE(std::holds_alternative<runtime::RuntimeError>(opened));
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ class Out {
   void Patch32(std::size_t at, std::uint32_t v) {
     for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
   }
-  void Guid(const vb::Guid& g) {
+  void Guid(const runtime::Guid& g) {
     U32(g.data1);
     U16(g.data2);
     U16(g.data3);
@@ -44,7 +44,7 @@ class Out {
 };
 
 std::string Cp1251(const DesignRecord& rec, const std::string& utf8) {
-  std::optional<std::string> text = vb::Utf8ToCp1251(utf8);
+  std::optional<std::string> text = runtime::Utf8ToCp1251(utf8);
   if (!text) Fail(rec, "the text \"" + utf8 + "\" has a character outside code page 1251");
   return *std::move(text);
 }
@@ -64,19 +64,19 @@ const T& As(const DesignRecord& rec, const DesignProperty& p) {
   return *value;
 }
 
-void Value(Out& out, const DesignRecord& rec, const DesignProperty& p, vb::Encoding encoding,
+void Value(Out& out, const DesignRecord& rec, const DesignProperty& p, runtime::Encoding encoding,
            const PictureSource& pictures) {
-  using vb::Encoding;
+  using runtime::Encoding;
   switch (encoding) {
     case Encoding::Text: return Text(out, rec, As<std::string>(rec, p));
     case Encoding::Byte: return out.U8(As<std::uint8_t>(rec, p));
     case Encoding::Boolean: return out.U8(As<bool>(rec, p) ? 0xFF : 0x00);
     case Encoding::Integer: return out.U16(static_cast<std::uint16_t>(As<std::int16_t>(rec, p)));
     case Encoding::Long: return out.U32(As<std::uint32_t>(rec, p));
-    case Encoding::Colour: return out.U32(As<vb::Colour>(rec, p).value);
+    case Encoding::Colour: return out.U32(As<runtime::Colour>(rec, p).value);
     case Encoding::Extent:
     case Encoding::LongExtent: {
-      const vb::Extent& e = As<vb::Extent>(rec, p);
+      const runtime::Extent& e = As<runtime::Extent>(rec, p);
       const std::size_t n = encoding == Encoding::LongExtent ? 4 : 2;
       for (const std::int32_t v : {e.left, e.top, e.width, e.height}) {
         if (n == 2 && (v < std::numeric_limits<std::int16_t>::min() || v > std::numeric_limits<std::int16_t>::max())) {
@@ -87,7 +87,7 @@ void Value(Out& out, const DesignRecord& rec, const DesignProperty& p, vb::Encod
       return;
     }
     case Encoding::Font: {
-      const vb::FontValue& f = As<vb::FontValue>(rec, p);
+      const runtime::FontValue& f = As<runtime::FontValue>(rec, p);
       const std::string name = Cp1251(rec, f.name);
       if (name.size() > 255) Fail(rec, "a font name longer than 255 bytes");
       out.U8(f.version);
@@ -120,7 +120,7 @@ void Record(Out& out, const DesignRecord& rec, std::uint8_t id, const PictureSou
   Text(out, rec, rec.name);
   out.U8(static_cast<std::uint8_t>(rec.type));
   for (const DesignProperty& p : rec.properties) {
-    const vb::OpcodeInfo* info = vb::FindOpcode(rec.type, p.opcode);
+    const runtime::OpcodeInfo* info = runtime::FindOpcode(rec.type, p.opcode);
     if (!info) Fail(rec, "opcode " + std::to_string(p.opcode) + " is not of its type");
     out.U8(p.opcode);
     Value(out, rec, p, info->encoding, pictures);

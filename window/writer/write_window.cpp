@@ -32,8 +32,8 @@ int main(int argc, char** argv) {
       return it->second;
     };
     const std::vector<std::uint8_t> stream = tarvel::WriteDescription(tarvel::Form1Design(), pictures);
-    const auto read = vb::ReadDescription(stream);
-    if (const auto* error = std::get_if<vb::DescriptionError>(&read)) {
+    const auto read = runtime::ReadDescription(stream);
+    if (const auto* error = std::get_if<runtime::DescriptionError>(&read)) {
       throw std::runtime_error("the written stream does not read back: " + error->ToString());
     }
     std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);

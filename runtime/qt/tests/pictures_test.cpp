@@ -10,7 +10,7 @@
 #include "gif_decode.h"
 #include "pictures.h"
 
-namespace vb::qt {
+namespace runtime::qt {
 namespace {
 
 int Append(GifFileType* gif, const GifByteType* data, int length) {
@@ -105,7 +105,7 @@ TEST(Pictures, FilesTheScaledDecoderCannotShowFallBackToQt) {
 }
 
 }  // namespace
-}  // namespace vb::qt
+}  // namespace runtime::qt
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);

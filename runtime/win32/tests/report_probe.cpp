@@ -12,25 +12,25 @@
 
 namespace {
 
-vb::Status Overflowing(vb::Form*) { throw vb::RuntimeError(vb::kErrOverflow, "report probe"); }
+runtime::Status Overflowing(runtime::Form*) { throw runtime::RuntimeError(runtime::kErrOverflow, "report probe"); }
 
 constexpr auto kFailingSlots = [] {
-  std::array<vb::EventProc, vb::button_event::kCount> slots{};
-  slots[vb::button_event::Click] = &Overflowing;
+  std::array<runtime::EventProc, runtime::button_event::kCount> slots{};
+  slots[runtime::button_event::Click] = &Overflowing;
   return slots;
 }();
 
-const vb::EventTable kFailingClick{tarvel::EVENT_SINK_QueryInterface, tarvel::EVENT_SINK_AddRef,
+const runtime::EventTable kFailingClick{tarvel::EVENT_SINK_QueryInterface, tarvel::EVENT_SINK_AddRef,
                                    tarvel::EVENT_SINK_Release, kFailingSlots};
 
 }  // namespace
 
 int main() {
-  static std::array<const vb::EventTable*, 7> tables = tarvel::kEventTables;
+  static std::array<const runtime::EventTable*, 7> tables = tarvel::kEventTables;
   tables[tarvel::kCommand1Id] = &kFailingClick;
-  vb::WindowHeader form1 = tarvel::Form1Header(&tarvel::kWindows[0]);
+  runtime::WindowHeader form1 = tarvel::Form1Header(&tarvel::kWindows[0]);
   form1.events = tables;
-  static const std::array<vb::WindowHeader, 1> windows{form1};
-  static const vb::ProgramHeader header{nullptr, windows};
-  vb::Start(header);
+  static const std::array<runtime::WindowHeader, 1> windows{form1};
+  static const runtime::ProgramHeader header{nullptr, windows};
+  runtime::Start(header);
 }
