@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "cp1251.h"
+#include "description_format.h"
 
 namespace runtime {
 namespace {
@@ -27,7 +28,7 @@ constexpr OpcodeInfo kFormTable[] = {
     {0x27, Encoding::Byte, Prop::MinButton},
     {0x35, Encoding::LongExtent, Prop::ClientExtent},
     {0x44, Encoding::Byte, Prop::ShowInTaskbar},
-    {0x46, Encoding::Byte, Prop::None},
+    {0x46, Encoding::Byte, Prop::StartUpPosition},
 };
 
 constexpr OpcodeInfo kCommandButtonTable[] = {
@@ -44,7 +45,7 @@ constexpr OpcodeInfo kLabelTable[] = {
     {0x04, Encoding::Colour, Prop::ForeColor},
     {0x05, Encoding::Extent, Prop::Extent},
     {0x12, Encoding::Integer, Prop::TabIndex},
-    {0x1F, Encoding::Byte, Prop::None},
+    {0x1F, Encoding::Byte, Prop::BackStyle},
     {0x25, Encoding::Font, Prop::Font},
 };
 
@@ -56,16 +57,7 @@ constexpr OpcodeInfo kImageTable[] = {
     {0x0A, Encoding::Boolean, Prop::Stretch},
 };
 
-constexpr std::uint32_t kArrayMemberBit = 0x80000000u;
-constexpr std::size_t kHeaderSize = 93;
-constexpr std::uint16_t kBlockLength = 49;
-constexpr std::size_t kStreamLengthAt = 89;
-constexpr std::uint8_t kTerminator = 0xFF;
-constexpr std::uint8_t kFirstChild = 0x01;
-constexpr std::uint8_t kNextChild = 0x03;
-constexpr std::uint8_t kNoMoreChildren = 0x02;
-constexpr std::uint8_t kStreamEnd = 0x04;
-constexpr std::uint8_t kPictureTag[4] = {0x6C, 0x74, 0x00, 0x00};
+using namespace format;
 
 std::string Count(std::size_t n, const char* unit) {
   return std::to_string(n) + " " + unit + (n == 1 ? "" : "s");
@@ -350,7 +342,7 @@ Description Read(std::span<const std::uint8_t> stream) {
   if (r.size() < kHeaderSize) {
     Refuse(r.size(), "expected a header of 93 bytes, but the stream has only " + std::to_string(r.size()));
   }
-  if (r.At(0) != 0xFF || r.At(1) != 0xCC) Refuse(0, "expected the signature FF CC");
+  if (r.At(0) != kSignature[0] || r.At(1) != kSignature[1]) Refuse(0, "expected the signature FF CC");
   std::size_t pos = 2;
   const std::uint16_t block = r.U16(pos, r.size(), "the block length");
   if (block != kBlockLength) Refuse(2, "expected the block length 49, found " + std::to_string(block));

@@ -55,6 +55,8 @@ enum class Prop {
   Picture,
   Visible,
   Stretch,
+  StartUpPosition,  // read as the platform reads the window's one-byte setting 0x46
+  BackStyle,        // read as the platform reads the label's one-byte setting 0x1F
 };
 
 struct OpcodeInfo {

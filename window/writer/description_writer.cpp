@@ -7,12 +7,12 @@
 #include <string>
 
 #include "cp1251.h"
+#include "description_format.h"
 
 namespace tarvel {
 namespace {
 
-constexpr std::uint32_t kArrayMemberBit = 0x80000000u;
-constexpr std::size_t kStreamLengthAt = 89;
+using namespace runtime::format;
 
 [[noreturn]] void Fail(const DesignRecord& rec, const std::string& what) {
   throw std::invalid_argument(rec.name + ": " + what);
@@ -103,7 +103,7 @@ void Value(Out& out, const DesignRecord& rec, const DesignProperty& p, runtime::
       const std::span<const std::uint8_t> image = pictures(As<PictureFile>(rec, p).file);
       if (image.size() > std::numeric_limits<std::uint32_t>::max() - 8) Fail(rec, "a picture beyond 32-bit lengths");
       out.U32(static_cast<std::uint32_t>(image.size() + 8));
-      out.Put(std::string_view("lt\0\0", 4));
+      for (const std::uint8_t b : kPictureTag) out.U8(b);
       out.U32(static_cast<std::uint32_t>(image.size()));
       out.Put(image);
       return;
@@ -125,7 +125,7 @@ void Record(Out& out, const DesignRecord& rec, std::uint8_t id, const PictureSou
     out.U8(p.opcode);
     Value(out, rec, p, info->encoding, pictures);
   }
-  out.U8(0xFF);
+  out.U8(kTerminator);
   const std::size_t size = out.bytes.size() - at;
   if (size >= kArrayMemberBit) Fail(rec, "a record beyond 31-bit sizes");
   out.Patch32(at, static_cast<std::uint32_t>(size) | (rec.index ? kArrayMemberBit : 0));
@@ -142,24 +142,24 @@ std::vector<std::uint8_t> WriteDescription(const Design& design, const PictureSo
   }
 
   Out out;
-  out.U8(0xFF);
-  out.U8(0xCC);
-  out.U16(49);  // the control count and the three identifiers
+  out.U8(kSignature[0]);
+  out.U8(kSignature[1]);
+  out.U16(kBlockLength);
   out.U8(static_cast<std::uint32_t>(ids.size()));
   out.Guid(design.windowId);
   out.Guid(design.secondWindowId);
   out.Guid(design.windowClassId);
-  out.Zeros(36);  // reserved
+  out.Zeros(kReservedSize);
   out.U32(0);  // the stream length, set below
   Record(out, design.window, 0, pictures);
   bool first = true;
   for (const DesignRecord& rec : design.children) {
-    out.U8(first ? 0x01 : 0x03);
+    out.U8(first ? kFirstChild : kNextChild);
     first = false;
     Record(out, rec, ids.at(rec.name), pictures);
   }
-  out.U8(0x02);
-  out.U8(0x04);
+  out.U8(kNoMoreChildren);
+  out.U8(kStreamEnd);
   out.Patch32(kStreamLengthAt, static_cast<std::uint32_t>(out.bytes.size() - kStreamLengthAt));
   return std::move(out.bytes);
 }
