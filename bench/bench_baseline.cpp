@@ -6,7 +6,9 @@
 #include <cstdio>
 
 #include "description.h"
+#include "form1_design.h"
 #include "frame_clock.h"
+#include "window_model.h"
 #include "windows_table.h"
 
 namespace {
@@ -34,7 +36,8 @@ int main() {
   QPixmap picture;
   picture.loadFromData(file.data(), static_cast<uint>(file.size()));
   QLabel window;
-  window.setFixedSize(841, 393);
+  const runtime::PixelRect client = runtime::ToPixels(tarvel::ClientArea(tarvel::Form1Design()), 15.0);
+  window.setFixedSize(client.width, client.height);
   window.setScaledContents(true);
   window.setPixmap(picture);
   app.Watch(&window);

@@ -12,7 +12,7 @@
 #include "control_ids.h"
 #include "form1_header.h"
 #include "frame_clock.h"
-#include "qt_window.h"
+#include "form_window.h"
 
 namespace {
 
@@ -33,14 +33,14 @@ int main(int argc, char** argv) {
   static char name[] = "bench_window";
   static char* qtArgv[] = {name, nullptr};
   bench::FrameClockApp app(qtArgc, qtArgv);
-  auto opened = runtime::qt::QtWindow::Open(tarvel::ProgramHeader());
+  auto opened = runtime::qt::FormWindow::Open(tarvel::ProgramHeader());
   if (auto* error = std::get_if<runtime::RuntimeError>(&opened)) {
     std::fprintf(stderr, "%s\n", error->what());
     return 1;
   }
-  auto window = std::move(std::get<std::unique_ptr<runtime::qt::QtWindow>>(opened));
+  auto window = std::move(std::get<std::unique_ptr<runtime::qt::FormWindow>>(opened));
   QWidget* button = window->Button(tarvel::kCommand1Id);
-  app.Watch(window->widget());
+  app.Watch(window.get());
   app.Watch(button);
   window->Show();
   app.WaitForFrame(0);

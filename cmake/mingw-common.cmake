@@ -1,10 +1,12 @@
 # What both Windows toolchains share: the compilers of the mingw-w64 triple
-# TARVEL_MINGW_TRIPLE, a static runtime, so that the executable needs no DLL
-# beyond the system's, and the GUI subsystem, so that it opens no console.
+# TARVEL_MINGW_TRIPLE in their POSIX threads flavour (the other one has no
+# std::thread or std::future), a static runtime, so that the executable
+# needs no DLL beyond the system's, and the GUI subsystem, so that it opens
+# no console.
 set(CMAKE_SYSTEM_NAME Windows)
 
-set(CMAKE_C_COMPILER ${TARVEL_MINGW_TRIPLE}-gcc)
-set(CMAKE_CXX_COMPILER ${TARVEL_MINGW_TRIPLE}-g++)
+set(CMAKE_C_COMPILER ${TARVEL_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TARVEL_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${TARVEL_MINGW_TRIPLE}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${TARVEL_MINGW_TRIPLE})

@@ -9,38 +9,38 @@ namespace runtime {
 
 namespace {
 
-// Opcodes whose settings the description leaves unnamed, read as the
-// platform reads them.
-constexpr std::uint8_t kFormStartUpPosition = 0x46;
-constexpr std::uint8_t kLabelBackStyle = 0x1F;
-
-const Property* FindProp(const Record& record, Prop prop) {
-  for (const Property& p : record.properties)
-    if (p.prop == prop) return &p;
-  return nullptr;
-}
+// A record that the builder cannot make a control of; caught by
+// BuildWindow, which returns it as the BuildError.
+struct Refusal {
+  std::string message;
+};
 
 template <class T>
 std::optional<T> Get(const Record& record, Prop prop) {
-  const Property* p = FindProp(record, prop);
+  const Property* p = record.Find(prop);
   if (p == nullptr) return std::nullopt;
   if (const T* value = std::get_if<T>(&p->value)) return *value;
   return std::nullopt;
 }
 
 // A byte or boolean setting read as a truth value.
-std::optional<bool> Flag(const Property* p) {
+std::optional<bool> Flag(const Record& record, Prop prop) {
+  const Property* p = record.Find(prop);
   if (p == nullptr) return std::nullopt;
   if (const bool* b = std::get_if<bool>(&p->value)) return *b;
   if (const std::uint8_t* u = std::get_if<std::uint8_t>(&p->value)) return *u != 0;
   return std::nullopt;
 }
 
-std::optional<std::uint8_t> ByteAt(const Record& record, std::uint8_t opcode) {
-  for (const Property& p : record.properties)
-    if (p.opcode == opcode)
-      if (const auto* u = std::get_if<std::uint8_t>(&p.value)) return *u;
-  return std::nullopt;
+// A one-byte setting with the named values 0 to last.
+template <class E>
+std::optional<E> Named(const Record& record, Prop prop, E last, const char* what) {
+  const auto value = Get<std::uint8_t>(record, prop);
+  if (!value) return std::nullopt;
+  if (*value > static_cast<std::uint8_t>(last))
+    throw Refusal{record.name + ": " + what + " " + std::to_string(*value) + " is none of 0 to " +
+                  std::to_string(static_cast<int>(last))};
+  return static_cast<E>(*value);
 }
 
 FontSpec MakeFont(const FontValue& f) {
@@ -61,7 +61,7 @@ void FillBase(const Record& record, ControlBase& base) {
   base.id = record.id;
   base.index = record.index;
   if (auto e = Get<Extent>(record, Prop::Extent)) base.extent = *e;
-  if (auto v = Flag(FindProp(record, Prop::Visible))) base.visible = *v;
+  if (auto v = Flag(record, Prop::Visible)) base.visible = *v;
   if (auto t = Get<std::int16_t>(record, Prop::TabIndex)) base.tabIndex = *t;
 }
 
@@ -71,12 +71,13 @@ FormSettings MakeSettings(const Record& r) {
   if (auto v = Get<std::string>(r, Prop::Caption)) s.caption = *v;
   if (auto v = Get<Colour>(r, Prop::BackColor)) s.backColor = *v;
   if (auto v = Get<Colour>(r, Prop::ForeColor)) s.foreColor = *v;
-  if (auto v = Get<std::uint8_t>(r, Prop::BorderStyle)) s.borderStyle = *v;
-  if (auto v = Flag(FindProp(r, Prop::MaxButton))) s.maxButton = *v;
-  if (auto v = Flag(FindProp(r, Prop::MinButton))) s.minButton = *v;
+  if (auto v = Named(r, Prop::BorderStyle, BorderStyle::SizableToolWindow, "the border style")) s.borderStyle = *v;
+  if (auto v = Flag(r, Prop::MaxButton)) s.maxButton = *v;
+  if (auto v = Flag(r, Prop::MinButton)) s.minButton = *v;
   if (auto v = Get<Extent>(r, Prop::ClientExtent)) s.client = *v;
-  if (auto v = Flag(FindProp(r, Prop::ShowInTaskbar))) s.showInTaskbar = *v;
-  if (auto v = ByteAt(r, kFormStartUpPosition)) s.startUpPosition = *v;
+  if (auto v = Flag(r, Prop::ShowInTaskbar)) s.showInTaskbar = *v;
+  if (auto v = Named(r, Prop::StartUpPosition, StartUpPosition::Default, "the start-up position"))
+    s.startUpPosition = *v;
   return s;
 }
 
@@ -93,7 +94,7 @@ Ref<ButtonControl> MakeButton(const Record& r) {
   auto b = Make<ButtonControl>();
   FillBase(r, b->base);
   FillText(r, *b);
-  if (auto v = Get<std::uint8_t>(r, Prop::Style)) b->style = *v;
+  if (auto v = Named(r, Prop::Style, ButtonStyle::Graphical, "the button style")) b->style = *v;
   return b;
 }
 
@@ -101,14 +102,14 @@ Ref<LabelControl> MakeLabel(const Record& r) {
   auto l = Make<LabelControl>();
   FillBase(r, l->base);
   FillText(r, *l);
-  if (auto v = ByteAt(r, kLabelBackStyle)) l->backStyle = *v;
+  if (auto v = Named(r, Prop::BackStyle, BackStyle::Opaque, "the back style")) l->backStyle = *v;
   return l;
 }
 
 Ref<ImageControl> MakeImage(const Record& r) {
   auto image = Make<ImageControl>();
   FillBase(r, image->base);
-  if (auto v = Flag(FindProp(r, Prop::Stretch))) image->stretch = *v;
+  if (auto v = Flag(r, Prop::Stretch)) image->stretch = *v;
   if (auto file = Get<std::span<const std::uint8_t>>(r, Prop::Picture)) {
     auto picture = Make<PictureObject>(*file);
     image->put_Picture(picture.get());
@@ -122,7 +123,7 @@ Ref<Object> AsObject(const Ref<T>& control) {
   return Ref<Object>::Share(control.get());
 }
 
-std::string Named(const Record& r) {
+std::string Called(const Record& r) {
   std::string what = r.name.empty() ? "a record" : r.name;
   // Appended piece by piece: GCC 12 at -O3 reports a false -Wrestrict in
   // the operator+ of a literal and a temporary string (GCC bug 105329).
@@ -134,11 +135,9 @@ std::string Named(const Record& r) {
   return what;
 }
 
-}  // namespace
-
-std::variant<WindowModel, BuildError> BuildWindow(const Description& d, Form& form) {
-  if (d.window.type != ControlType::Form || d.window.id != 0)
-    return BuildError{"the first record is not a window"};
+// Builds the window's settings and controls, or throws the Refusal.
+WindowModel Build(const Description& d, Form& form) {
+  if (d.window.type != ControlType::Form || d.window.id != 0) throw Refusal{"the first record is not a window"};
   WindowModel model;
   model.settings = MakeSettings(d.window);
 
@@ -150,16 +149,16 @@ std::variant<WindowModel, BuildError> BuildWindow(const Description& d, Form& fo
   std::map<int, Seen> seen;
 
   for (const Record& r : d.children) {
-    if (r.id == 0) return BuildError{Named(r) + ": a control with the window's id 0"};
+    if (r.id == 0) throw Refusal{Called(r) + ": a control with the window's id 0"};
     auto [slot, fresh] = seen.try_emplace(r.id, Seen{r.name, {}});
     if (slot->second.name != r.name)
-      return BuildError{Named(r) + ": id " + std::to_string(r.id) + " already names " + slot->second.name};
-    if (!fresh && !r.index) return BuildError{Named(r) + ": a second control under id " + std::to_string(r.id)};
+      throw Refusal{Called(r) + ": id " + std::to_string(r.id) + " already names " + slot->second.name};
+    if (!fresh && !r.index) throw Refusal{Called(r) + ": a second control under id " + std::to_string(r.id)};
 
     switch (r.type) {
       case ControlType::CommandButton:
       case ControlType::Label: {
-        if (r.index) return BuildError{Named(r) + ": only images can form a control array"};
+        if (r.index) throw Refusal{Called(r) + ": only images can form a control array"};
         if (r.type == ControlType::CommandButton) {
           auto b = MakeButton(r);
           model.stacking.emplace_back(b.get());
@@ -182,19 +181,29 @@ std::variant<WindowModel, BuildError> BuildWindow(const Description& d, Form& fo
           slot->second.array = Make<ImageArray>();
           form.SetControl(r.id, AsObject(slot->second.array));
         } else if (!slot->second.array) {
-          return BuildError{Named(r) + ": an array member under the id of a single control"};
+          throw Refusal{Called(r) + ": an array member under the id of a single control"};
         }
         if (slot->second.array->Member(*r.index) != nullptr)
-          return BuildError{Named(r) + ": a second member with the same index"};
+          throw Refusal{Called(r) + ": a second member with the same index"};
         slot->second.array->Add(*r.index, std::move(image));
         break;
       }
       case ControlType::Form:
       default:
-        return BuildError{Named(r) + ": not a control type that a window holds"};
+        throw Refusal{Called(r) + ": not a control type that a window holds"};
     }
   }
   return model;
+}
+
+}  // namespace
+
+std::variant<WindowModel, BuildError> BuildWindow(const Description& d, Form& form) {
+  try {
+    return Build(d, form);
+  } catch (const Refusal& refusal) {
+    return BuildError{refusal.message};
+  }
 }
 
 }  // namespace runtime

@@ -31,10 +31,27 @@ constexpr std::uint8_t Blue(Colour c) { return static_cast<std::uint8_t>((c.valu
 inline constexpr Colour kSysButtonFace{0x8000000Fu};
 inline constexpr Colour kSysButtonText{0x80000012u};
 
-// A rectangle in pixels.
+// A point, a size and a rectangle in pixels.
+struct PixelPoint {
+  int x = 0, y = 0;
+  friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
+struct PixelSize {
+  int width = 0, height = 0;
+  friend auto operator<=>(const PixelSize&, const PixelSize&) = default;
+};
+
 struct PixelRect {
   int x = 0, y = 0, width = 0, height = 0;
   bool Contains(int px, int py) const { return px >= x && py >= y && px < x + width && py < y + height; }
+  bool Intersects(const PixelRect& o) const {
+    return x < o.x + o.width && o.x < x + width && y < o.y + o.height && o.y < y + height;
+  }
+  PixelSize Size() const { return {width, height}; }
+  // The rectangle moved in by d on every side.
+  PixelRect Inset(int d) const { return {x + d, y + d, width - 2 * d, height - 2 * d}; }
+  PixelRect Moved(int dx, int dy) const { return {x + dx, y + dy, width, height}; }
   friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
@@ -50,7 +67,32 @@ struct FontSpec {
   int weight = 400;
   int charset = 0;
   bool italic = false, underline = false, strikeout = false;
+  friend auto operator<=>(const FontSpec&, const FontSpec&) = default;
 };
+
+// The window's frame, as the window stores it.
+enum class BorderStyle : std::uint8_t {
+  None = 0,
+  FixedSingle = 1,
+  Sizable = 2,
+  FixedDialog = 3,
+  FixedToolWindow = 4,
+  SizableToolWindow = 5,
+};
+
+// Where the window opens.
+enum class StartUpPosition : std::uint8_t {
+  Manual = 0,        // its client area at the stored ClientLeft, ClientTop
+  CentreOwner = 1,   // centred on its owner; a window without one, on the screen
+  CentreScreen = 2,  // centred on the screen
+  Default = 3,       // where the window system puts new windows
+};
+
+// Whether a label paints its background behind its text.
+enum class BackStyle : std::uint8_t { Transparent = 0, Opaque = 1 };
+
+// A command button's look: the system's face, or its own BackColor.
+enum class ButtonStyle : std::uint8_t { Standard = 0, Graphical = 1 };
 
 // The window's own settings, with the platform's defaults where the
 // description stores nothing.
@@ -59,18 +101,29 @@ struct FormSettings {
   std::string caption;
   Colour backColor = Colour{0x8000000Fu};
   Colour foreColor = Colour{0x80000012u};
-  int borderStyle = 2;  // 0 none, 1 fixed single, 2 sizable, 3 fixed dialog, ...
+  BorderStyle borderStyle = BorderStyle::Sizable;
   bool maxButton = true;
   bool minButton = true;
   Extent client{0, 0, 0, 0};  // ClientLeft, ClientTop, ClientWidth, ClientHeight in twips
   bool showInTaskbar = true;
-  int startUpPosition = 3;  // 0 manual, 1 centre owner, 2 centre screen, 3 platform default
+  StartUpPosition startUpPosition = StartUpPosition::Default;
 
-  bool Resizable() const { return borderStyle == 2 || borderStyle == 5; }
+  bool HasFrame() const { return borderStyle != BorderStyle::None; }
+  bool Resizable() const {
+    return borderStyle == BorderStyle::Sizable || borderStyle == BorderStyle::SizableToolWindow;
+  }
+  bool IsToolWindow() const {
+    return borderStyle == BorderStyle::FixedToolWindow || borderStyle == BorderStyle::SizableToolWindow;
+  }
   // The title bar's minimize and maximize boxes: only the fixed single and
   // the sizable frame have them, and then as stored.
-  bool HasMinimizeBox() const { return minButton && (borderStyle == 1 || borderStyle == 2); }
-  bool HasMaximizeBox() const { return maxButton && (borderStyle == 1 || borderStyle == 2); }
+  bool HasMinimizeBox() const { return minButton && HasTitleBarBoxes(); }
+  bool HasMaximizeBox() const { return maxButton && HasTitleBarBoxes(); }
+
+ private:
+  bool HasTitleBarBoxes() const {
+    return borderStyle == BorderStyle::FixedSingle || borderStyle == BorderStyle::Sizable;
+  }
 };
 
 // Told when a control's look changes, so that the platform repaints it.
@@ -93,7 +146,10 @@ class ButtonControl final : public Counted<Object> {
   Colour backColor = kSysButtonFace;
   Colour foreColor = kSysButtonText;
   FontSpec font;
-  int style = 0;  // 0 standard, 1 graphical (the face in BackColor)
+  ButtonStyle style = ButtonStyle::Standard;
+
+  // The colour its face is painted in.
+  Colour Face() const { return style == ButtonStyle::Graphical ? backColor : kSysButtonFace; }
 };
 
 class LabelControl final : public Counted<Object> {
@@ -103,7 +159,7 @@ class LabelControl final : public Counted<Object> {
   Colour backColor = kSysButtonFace;
   Colour foreColor = kSysButtonText;
   FontSpec font;
-  int backStyle = 1;  // 0 transparent, 1 opaque
+  BackStyle backStyle = BackStyle::Opaque;
 };
 
 // An image control: shows its picture in its frame, stretched when Stretch

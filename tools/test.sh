@@ -115,11 +115,13 @@ fuzzing() {
 }
 
 # windows_build DIR TOOLCHAIN: cross-builds the Windows executables with
-# the host build's window description and resource tool.
+# the host build's window description and resource tool. The executable's
+# check runs on Debian's own Python, for which python3-pefile is installed.
 windows_build() {
   configure "$1" -DCMAKE_TOOLCHAIN_FILE="cmake/$2.cmake" -DCMAKE_BUILD_TYPE=Release \
     -DTARVEL_RESOURCE_TOOL="$PWD/build/release/resources/tarvel_resource_tool" \
-    -DTARVEL_PREBUILT_WINDOW_STREAM="$PWD/build/release/window/form1.stream" || return
+    -DTARVEL_PREBUILT_WINDOW_STREAM="$PWD/build/release/window/form1.stream" \
+    -DPython3_EXECUTABLE=/usr/bin/python3 || return
   cmake --build "$1" -j "$jobs"
 }
 

@@ -5,28 +5,40 @@
 # 32-bit prefix under the 32-bit loader; the same sources built for x86-64
 # run in a 64-bit prefix under the 64-bit loader, for machines whose kernel
 # runs no 32-bit program. Each time:
-#   - the window appears, with a client area of 841 x 393 pixels (and,
+#   - the window appears, with a client area of the designed size (and,
 #     the first time, the heading white on the bare dark red, the tree in
 #     its frame, and the button's caption dark and centred on its face);
 #   - the press turns the display slot from the pastry to a card (before
 #     it, a click on the slot itself changes nothing; Tab before Enter
 #     leaves the focus on the button);
 #   - closing the window (Alt+F4) ends the process.
-# Screenshots go to OUT_DIR. Everything it starts it ends, and the prefix
-# is removed.
+# Where the client area's controls lie it reads from LAYOUT, the file of
+# pixel boxes that the host build writes from Form1's design (window/
+# form1_layout.sh). Screenshots go to OUT_DIR. Everything it starts it
+# ends, and the prefix is removed.
 #
 # With REPORT_PROBE (Form1 whose click raises a run-time error), a fourth
 # run: the click shows the error in a message box titled with the window's
 # caption; dismissed, the window goes on, and closing it ends the process.
 #
-#   bash tools/wine-smoke.sh TARVEL_EXE [OUT_DIR [REPORT_PROBE]]
+#   bash tools/wine-smoke.sh TARVEL_EXE LAYOUT [OUT_DIR [REPORT_PROBE]]
 set -euo pipefail
 
 exe=$(readlink -f "$1")
-out=$(readlink -f "${2:-$(dirname "$exe")/wine-smoke}")
+# shellcheck source=/dev/null
+source "$2"  # client, button, heading, tree, slot: WxH+X+Y (the client: WxH)
+out=$(readlink -f "${3:-$(dirname "$exe")/wine-smoke}")
 probe=""
-[ -n "${3:-}" ] && probe=$(readlink -f "$3")
+[ -n "${4:-}" ] && probe=$(readlink -f "$4")
 mkdir -p "$out"
+
+# Parts of a box WxH+X+Y: box_w, box_h, box_x, box_y; and its centre.
+box_w() { local b=$1; echo "${b%%x*}"; }
+box_h() { local b=${1#*x}; echo "${b%%+*}"; }
+box_x() { local b=${1#*+}; echo "${b%%+*}"; }
+box_y() { local b=${1#*+}; echo "${b#*+}"; }
+centre_x() { echo $(($(box_x "$1") + $(box_w "$1") / 2)); }
+centre_y() { echo $(($(box_y "$1") + $(box_h "$1") / 2)); }
 
 faults=0
 pass() { echo "wine-smoke: ok: $*"; }
@@ -93,9 +105,8 @@ client_box() {
   convert "$out/$1.png" -fill black +opaque '#800000' -fill white -opaque '#800000' -format '%@' info: 2>/dev/null
 }
 
-# The display slot in the client area, in pixels at 96 dpi: Image2(20) at
-# 1200, 1800, 2895 x 2655 twips.
-slot_crop() { echo "193x177+$((client_x + 80))+$((client_y + 120))"; }
+# The display slot in the screenshot.
+slot_crop() { echo "$(box_w "$slot")x$(box_h "$slot")+$((client_x + $(box_x "$slot")))+$((client_y + $(box_y "$slot")))"; }
 
 # changed_share A B: the share of the slot's pixels that differ between two
 # screenshots. white_share A: the share of the slot that is near white.
@@ -104,7 +115,7 @@ changed_share() {
   convert "$out/$2.png" -crop "$(slot_crop)" +repage "$work/slot-b.png"
   local differing
   differing=$(compare -metric AE -fuzz 10% "$work/slot-a.png" "$work/slot-b.png" null: 2>&1 || true)
-  awk -v n="${differing%% *}" 'BEGIN { printf "%.3f", n / (193 * 177) }'
+  awk -v n="${differing%% *}" -v all="$(($(box_w "$slot") * $(box_h "$slot")))" 'BEGIN { printf "%.3f", n / all }'
 }
 white_share() {
   convert "$out/$1.png" -crop "$(slot_crop)" +repage -fuzz 8% -fill black +opaque white \
@@ -140,12 +151,12 @@ start_program() {
   for _ in $(seq 50); do
     screenshot "$1-before"
     box=$(client_box "$1-before")
-    case "$box" in 841x393+*) break ;; esac
+    case "$box" in "$client"+*) break ;; esac
     sleep 0.2
   done
   case "$box" in
-    841x393+*) pass "$1: window \"$(xdotool getwindowname "$window")\" with a client area of $box" ;;
-    *) fail "$1: client area $box, expected 841x393"; return 1 ;;
+    "$client"+*) pass "$1: window \"$(xdotool getwindowname "$window")\" with a client area of $box" ;;
+    *) fail "$1: client area $box, expected $client"; return 1 ;;
   esac
   client_x=$(cut -d+ -f2 <<<"$box")
   client_y=$(cut -d+ -f3 <<<"$box")
@@ -197,9 +208,11 @@ check_first_picture() {
   local shot="$1-before" blended white drawn green ink
   # The heading's frame, left of the tree's frame: every pixel white, dark
   # red, or a blend of the two (green = blue, red = 128 + green / 2).
-  blended=$(crop "$shot" 320x57+24+24 -fx 'abs(g-b)>0.03 || abs(r-(0.502+g*0.498))>0.03' \
+  local bare
+  bare="$(($(box_x "$tree") - $(box_x "$heading")))x$(box_h "$heading")+$(box_x "$heading")+$(box_y "$heading")"
+  blended=$(crop "$shot" "$bare" -fx 'abs(g-b)>0.03 || abs(r-(0.502+g*0.498))>0.03' \
     -format '%[fx:mean]' info:)
-  white=$(crop "$shot" 320x57+24+24 -fuzz 3% -fill black +opaque white -fill white -opaque white \
+  white=$(crop "$shot" "$bare" -fuzz 3% -fill black +opaque white -fill white -opaque white \
     -format '%[fx:mean]' info:)
   if at_least 0 "$blended" && at_least "$white" 0.05; then
     pass "$1: the heading is white letters on the bare dark red ($white white)"
@@ -207,9 +220,9 @@ check_first_picture() {
     fail "$1: the heading is not white on the bare dark red ($blended other colours, $white white)"
   fi
   # The tree's frame: its picture over the dark red, with green in it.
-  drawn=$(crop "$shot" 73x129+344+32 -fuzz 3% -fill black -opaque '#800000' -fill white +opaque black \
+  drawn=$(crop "$shot" "$tree" -fuzz 3% -fill black -opaque '#800000' -fill white +opaque black \
     -format '%[fx:mean]' info:)
-  green=$(crop "$shot" 73x129+344+32 -fx 'g>r+0.05 && g>b+0.05' -format '%[fx:mean]' info:)
+  green=$(crop "$shot" "$tree" -fx 'g>r+0.05 && g>b+0.05' -format '%[fx:mean]' info:)
   if at_least "$drawn" 0.3 && at_least "$green" 0.05; then
     pass "$1: the tree shows in its frame ($drawn drawn, $green green)"
   else
@@ -217,9 +230,12 @@ check_first_picture() {
   fi
   # The button's caption: the box of its dark pixels inside the focus frame
   # (the face less 6 pixels each side), centred on the face to 2 pixels.
-  ink=$(crop "$shot" 197x21+38+358 -colorspace gray -threshold 25% -format '%@' info:)
-  if awk -v box="$ink" 'BEGIN { split(box, p, /[x+]/); dx = 38 + p[3] + p[1] / 2 - 136.5
-        dy = 358 + p[4] + p[2] / 2 - 368.5; exit !(p[1] > 60 && dx * dx <= 4 && dy * dy <= 4) }'; then
+  local face
+  face="$(($(box_w "$button") - 12))x$(($(box_h "$button") - 12))+$(($(box_x "$button") + 6))+$(($(box_y "$button") + 6))"
+  ink=$(crop "$shot" "$face" -colorspace gray -threshold 25% -format '%@' info:)
+  if awk -v ink="$ink" -v face="$face" 'BEGIN { split(ink, p, /[x+]/); split(face, f, /[x+]/)
+        dx = 2 * p[3] + p[1] - f[1]; dy = 2 * p[4] + p[2] - f[2]
+        exit !(p[1] > f[1] / 3 && dx * dx <= 16 && dy * dy <= 16) }'; then
     pass "$1: the button's caption is dark and centred on its face ($ink)"
   else
     fail "$1: the button's caption is not dark and centred on its face ($ink)"
@@ -232,7 +248,7 @@ press() {
   case "$1" in
     click)
       # A click elsewhere, here on the display slot itself, does nothing.
-      xdotool mousemove $((client_x + 176)) $((client_y + 208)) click 1
+      xdotool mousemove $((client_x + $(centre_x "$slot"))) $((client_y + $(centre_y "$slot"))) click 1
       sleep 0.5
       screenshot click-elsewhere
       local unchanged
@@ -242,7 +258,7 @@ press() {
       else
         fail "click: a click on the display slot changed $unchanged of it"
       fi
-      xdotool mousemove $((client_x + 136)) $((client_y + 368)) click 1
+      xdotool mousemove $((client_x + $(centre_x "$button"))) $((client_y + $(centre_y "$button"))) click 1
       ;;
     space) xdotool key --window "$window" space ;;
     enter)
@@ -279,7 +295,7 @@ press() {
 report() {
   local caption box=""
   caption=$(xdotool getwindowname "$window")
-  xdotool mousemove $((client_x + 136)) $((client_y + 368)) click 1
+  xdotool mousemove $((client_x + $(centre_x "$button"))) $((client_y + $(centre_y "$button"))) click 1
   for _ in $(seq 50); do
     box=$(xdotool search --onlyvisible --class "$(program_class)" 2>/dev/null | grep -vx "$window" | head -n 1 || true)
     [ -n "$box" ] && break

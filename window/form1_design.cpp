@@ -1,6 +1,8 @@
 // Form1's design table.
 #include "form1_design.h"
 
+#include <stdexcept>
+
 namespace tarvel {
 namespace {
 
@@ -111,6 +113,24 @@ Design Build() {
 const Design& Form1Design() {
   static const Design design = Build();
   return design;
+}
+
+namespace {
+
+runtime::Extent ExtentIn(const DesignRecord& record) {
+  for (const DesignProperty& p : record.properties)
+    if (const auto* extent = std::get_if<Extent>(&p.value)) return *extent;
+  throw std::out_of_range(record.name + " has no place in the design");
+}
+
+}  // namespace
+
+runtime::Extent ClientArea(const Design& design) { return ExtentIn(design.window); }
+
+runtime::Extent Placed(const Design& design, std::string_view name, std::optional<std::int16_t> index) {
+  for (const DesignRecord& record : design.children)
+    if (record.name == name && record.index == index) return ExtentIn(record);
+  throw std::out_of_range("the design has no " + std::string(name));
 }
 
 std::vector<std::string_view> PictureFiles(const Design& design) {

@@ -59,4 +59,12 @@ const Design& Form1Design();
 // The 23 picture files that the design names, in stream order.
 std::vector<std::string_view> PictureFiles(const Design& design);
 
+// Where the design lays out the window's client area (ClientLeft,
+// ClientTop, ClientWidth, ClientHeight), and a control or array member
+// (Left, Top, Width, Height), in twips: for the tests, the benchmarks, the
+// drawings and the smoke run, so that none of them repeats the layout.
+// Placed throws std::out_of_range for a control the design does not have.
+runtime::Extent ClientArea(const Design& design);
+runtime::Extent Placed(const Design& design, std::string_view name, std::optional<std::int16_t> index = std::nullopt);
+
 }  // namespace tarvel

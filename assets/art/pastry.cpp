@@ -20,8 +20,8 @@ using art::EllipsePath;
 using art::kPi;
 using art::Prng;
 
-constexpr int kWidth = 1000;
-constexpr int kHeight = 700;
+constexpr int kWidth = art::kDishWidth;
+constexpr int kHeight = art::kDishHeight;
 
 // The red wrapping: a rounded oval with a crinkled outline.
 constexpr double kWrapX = 363, kWrapY = 353;
@@ -434,7 +434,7 @@ Raster DrawPastry() {
   // Nothing may show where the tree, the heading and the button cover the
   // dish in the window.
   cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-  for (const PixelRect& r : {art::kUnderTree, art::kUnderHeading, art::kUnderButton}) {
+  for (const PixelRect& r : {art::UnderTree(), art::UnderHeading(), art::UnderButton()}) {
     cairo_rectangle(cr, r.x0, r.y0, r.x1 - r.x0 + 1, r.y1 - r.y0 + 1);
   }
   cairo_fill(cr);

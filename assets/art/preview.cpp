@@ -20,8 +20,8 @@ void Show(const char* name, assets::Raster (*draw)(), int shown_w, int shown_h, 
               assets::art::EnclosedHoles(r));
   if (std::string(name) == "pastry") {
     using namespace assets::art;
-    std::printf("  slot opaque %.3f %%, under tree %.3f, heading %.3f, button %.3f\n", 100 * OpaqueShare(r, kUnderSlot),
-                OpaqueShare(r, kUnderTree), OpaqueShare(r, kUnderHeading), OpaqueShare(r, kUnderButton));
+    std::printf("  slot opaque %.3f %%, under tree %.3f, heading %.3f, button %.3f\n", 100 * OpaqueShare(r, UnderSlot()),
+                OpaqueShare(r, UnderTree()), OpaqueShare(r, UnderHeading()), OpaqueShare(r, UnderButton()));
   }
   assets::WritePng(r, dir + "/" + name + ".png", r.width, r.height);
   assets::WritePng(r, dir + "/" + name + "-shown.png", shown_w, shown_h);

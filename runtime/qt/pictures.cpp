@@ -4,29 +4,10 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageReader>
-#include <future>
-#include <memory>
 
 #include "gif_decode.h"
-#include "picture.h"
 
 namespace runtime::qt {
-
-namespace {
-
-// The picture at one size: decoded, or being decoded on a worker.
-struct ScaledRendition final : Rendition {
-  QSize size;
-  QImage image;
-  std::future<QImage> pending;
-
-  const QImage& Get() {
-    if (pending.valid()) image = pending.get();
-    return image;
-  }
-};
-
-}  // namespace
 
 QImage ScalePicture(std::span<const std::uint8_t> file, QSize size) {
   if (IsGif(file) && size.isValid()) {
@@ -51,27 +32,10 @@ QImage ScalePicture(std::span<const std::uint8_t> file, QSize size) {
   return image;
 }
 
-QImage ShownPicture(const Picture& picture, QSize size) {
-  const auto* object = dynamic_cast<const PictureObject*>(&picture);
-  if (object == nullptr) return ScalePicture(picture.File(), size);
-  if (auto* kept = dynamic_cast<ScaledRendition*>(object->rendition()); kept && kept->size == size)
-    return kept->Get();
-  auto made = std::make_unique<ScaledRendition>();
-  made->size = size;
-  made->image = ScalePicture(object->File(), size);
-  QImage image = made->image;
-  object->SetRendition(std::move(made));
+std::optional<QImage> DecodePicture(std::span<const std::uint8_t> file, PixelSize size) {
+  QImage image = ScalePicture(file, size.width > 0 && size.height > 0 ? QSize(size.width, size.height) : QSize());
+  if (image.isNull()) return std::nullopt;
   return image;
-}
-
-void Prefetch(const Picture& picture, QSize size) {
-  const auto* object = dynamic_cast<const PictureObject*>(&picture);
-  if (object == nullptr) return;
-  if (auto* kept = dynamic_cast<ScaledRendition*>(object->rendition()); kept && kept->size == size) return;
-  auto made = std::make_unique<ScaledRendition>();
-  made->size = size;
-  made->pending = std::async(std::launch::async, ScalePicture, object->File(), size);
-  object->SetRendition(std::move(made));
 }
 
 }  // namespace runtime::qt

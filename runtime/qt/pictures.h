@@ -1,16 +1,16 @@
-// Showing a picture: its file decoded and scaled to the size it is shown
-// at, kept in the picture object's rendition slot so that it is decoded
-// once, when first shown (or just before, off the window's thread), and
-// held only in that scaled form.
+// Decoding a picture for the screen on Qt: its file decoded and scaled to
+// the size it is shown at, so that only the scaled form is ever kept (the
+// window keeps it in its picture cache).
 #pragma once
 
-#include <span>
 #include <cstdint>
+#include <optional>
+#include <span>
 
 #include <QImage>
 #include <QSize>
 
-#include "controls.h"
+#include "window_model.h"
 
 namespace runtime::qt {
 
@@ -18,15 +18,8 @@ namespace runtime::qt {
 // transparency premultiplied; a null image when the file does not decode.
 QImage ScalePicture(std::span<const std::uint8_t> file, QSize size);
 
-// The picture as shown at size: from the rendition slot of a picture
-// object, decoded now if it holds none of that size (waiting for a decode
-// that Prefetch started).
-QImage ShownPicture(const Picture& picture, QSize size);
-
-// Starts decoding a picture object's file at size on a worker thread, so
-// that the pictures of the first frame decode side by side while the
-// window is being set up; ShownPicture takes the result. Other pictures
-// are left to ShownPicture.
-void Prefetch(const Picture& picture, QSize size);
+// The same, as the picture cache asks for it ({0, 0}: its own size):
+// nothing where the file does not decode.
+std::optional<QImage> DecodePicture(std::span<const std::uint8_t> file, PixelSize size);
 
 }  // namespace runtime::qt

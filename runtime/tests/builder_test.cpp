@@ -25,7 +25,7 @@ Description Sample() {
                   P(0x22, Prop::BorderStyle, std::uint8_t{3}), P(0x26, Prop::MaxButton, std::uint8_t{0}),
                   P(0x27, Prop::MinButton, std::uint8_t{0}),
                   P(0x35, Prop::ClientExtent, Extent{45, 375, 12615, 5895}),
-                  P(0x44, Prop::ShowInTaskbar, std::uint8_t{0}), P(0x46, Prop::None, std::uint8_t{2})});
+                  P(0x44, Prop::ShowInTaskbar, std::uint8_t{0}), P(0x46, Prop::StartUpPosition, std::uint8_t{2})});
   d.children.push_back(Rec(ControlType::CommandButton, "Command1", 1,
                            {P(0x01, Prop::Caption, std::string("Изтегли")), P(0x03, Prop::BackColor, Colour{0x8080FF}),
                             P(0x04, Prop::Extent, Extent{480, 5280, 3135, 495}), P(0x11, Prop::TabIndex, std::int16_t{0}),
@@ -37,7 +37,7 @@ Description Sample() {
                            1));
   d.children.push_back(Rec(ControlType::Label, "Label1", 5,
                            {P(0x04, Prop::ForeColor, Colour{0xFFFFFF}), P(0x05, Prop::Extent, Extent{360, 360, 5175, 855}),
-                            P(0x1F, Prop::None, std::uint8_t{0})}));
+                            P(0x1F, Prop::BackStyle, std::uint8_t{0})}));
   d.children.push_back(Rec(ControlType::Image, "Image2", 3,
                            {P(0x01, Prop::Index, std::int16_t{0}),
                             P(0x02, Prop::Picture, std::span<const std::uint8_t>(kFile)),
@@ -66,17 +66,17 @@ TEST(Builder, RecordsBecomeSettingsAndControls) {
   const FormSettings& s = b.model.settings;
   EXPECT_EQ(s.caption, "Тарвел");
   EXPECT_EQ(s.backColor, Colour{0x80});
-  EXPECT_EQ(s.borderStyle, 3);
+  EXPECT_EQ(s.borderStyle, BorderStyle::FixedDialog);
   EXPECT_FALSE(s.maxButton);
   EXPECT_FALSE(s.minButton);
   EXPECT_FALSE(s.showInTaskbar);
-  EXPECT_EQ(s.startUpPosition, 2);
+  EXPECT_EQ(s.startUpPosition, StartUpPosition::CentreScreen);
   EXPECT_EQ(ToPixels(s.client, 15.0), (PixelRect{3, 25, 841, 393}));
 
   auto* button = dynamic_cast<ButtonControl*>(b.form->Control(1));
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->caption, "Изтегли");
-  EXPECT_EQ(button->style, 1);
+  EXPECT_EQ(button->style, ButtonStyle::Graphical);
   EXPECT_EQ(button->font.name, "MS Sans Serif");
   EXPECT_DOUBLE_EQ(button->font.points, 9.75);
   EXPECT_EQ(button->font.weight, 700);
@@ -84,7 +84,7 @@ TEST(Builder, RecordsBecomeSettingsAndControls) {
 
   auto* label = dynamic_cast<LabelControl*>(b.form->Control(5));
   ASSERT_NE(label, nullptr);
-  EXPECT_EQ(label->backStyle, 0);
+  EXPECT_EQ(label->backStyle, BackStyle::Transparent);
   EXPECT_EQ(label->caption, "");               // not stored: the default
   EXPECT_EQ(label->font.points, 8.25);         // not stored: the default
 
@@ -167,15 +167,18 @@ TEST(Builder, PictureSetAndClearTellTheListener) {
 // The title bar's boxes, as both window layers draw them: only the fixed
 // single and the sizable frame have a minimize or a maximize box.
 TEST(Builder, TitleBarBoxesFollowTheFrame) {
-  const struct { int border; bool min, max; } cases[] = {
-      {0, false, false}, {1, true, true}, {2, true, true}, {3, false, false}, {4, false, false}, {5, false, false}};
+  const struct { BorderStyle border; bool min, max; } cases[] = {
+      {BorderStyle::None, false, false},        {BorderStyle::FixedSingle, true, true},
+      {BorderStyle::Sizable, true, true},       {BorderStyle::FixedDialog, false, false},
+      {BorderStyle::FixedToolWindow, false, false}, {BorderStyle::SizableToolWindow, false, false}};
   for (const auto& c : cases) {
     FormSettings s;
     s.borderStyle = c.border;
-    EXPECT_EQ(s.HasMinimizeBox(), c.min) << c.border;
-    EXPECT_EQ(s.HasMaximizeBox(), c.max) << c.border;
+    const int border = static_cast<int>(c.border);
+    EXPECT_EQ(s.HasMinimizeBox(), c.min) << border;
+    EXPECT_EQ(s.HasMaximizeBox(), c.max) << border;
     s.minButton = s.maxButton = false;
-    EXPECT_FALSE(s.HasMinimizeBox() || s.HasMaximizeBox()) << c.border;
+    EXPECT_FALSE(s.HasMinimizeBox() || s.HasMaximizeBox()) << border;
   }
 }
 
@@ -193,6 +196,10 @@ TEST(Builder, RefusesRecordsItCannotBuild) {
       {"a member index used twice", [](Description& d) { d.children[3].index = 1; }},
       {"a button array", [](Description& d) { d.children[0].index = 0; }},
       {"a window among the children", [](Description& d) { d.children[4].type = ControlType::Form; }},
+      {"a border style past the last", [](Description& d) { d.window.properties[2].value = std::uint8_t{6}; }},
+      {"a start-up position past the last", [](Description& d) { d.window.properties[7].value = std::uint8_t{4}; }},
+      {"a button style past the last", [](Description& d) { d.children[0].properties[5].value = std::uint8_t{2}; }},
+      {"a back style past the last", [](Description& d) { d.children[2].properties[2].value = std::uint8_t{2}; }},
   };
   for (const Case& c : cases) {
     Description d = Sample();

@@ -1,79 +1,70 @@
-// A window of the program on Win32: the shared window instance (window
-// object, model, event tables) shown as a top-level window dressed by the
-// window's settings (title, frame, title-bar buttons, taskbar, start-up
-// position). The window paints its labels and images itself, bottom of the
-// stacking first, through a back buffer; each command button is a child
-// window of its own, owner-drawn in its face colour. Input becomes the
-// instance's clicks.
+// A window of the program on Windows: a top-level window dressed by the
+// window's settings (title, frame, title-bar boxes, taskbar), with a child
+// window of the program's own class for each command button. What they
+// show and how they answer their input is the window presenter's; this is
+// the plumbing between it and Win32: window messages, painting through a
+// back buffer, repaints, message boxes.
 #pragma once
 
+#include <deque>
+#include <functional>
 #include <map>
 #include <memory>
-#include <set>
 #include <variant>
 
 // The runtime's headers come first: the Windows headers define some of its
 // status names (S_OK, E_FAIL, ...) as macros.
 #include "program.h"
-#include "window_instance.h"
+#include "window_presenter.h"
 
-#include "gdi.h"
-
-#include <windows.h>
+#include "canvas.h"
 
 namespace runtime::win32 {
 
-class FormWindow {
+class FormWindow final : public Surface {
  public:
   // Opens the program's window from its table of windows; nothing is shown
   // yet.
   static std::variant<std::unique_ptr<FormWindow>, RuntimeError> Open(const ProgramHeader& program);
 
   explicit FormWindow(std::unique_ptr<WindowInstance> instance);
-  ~FormWindow();
+  ~FormWindow() override;
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
 
-  // Shows the window with the focus on its first button, and from then on
-  // reports run-time errors in a message box over it, titled with its
-  // caption.
+  // Shows the window with the focus on its button, and from then on
+  // reports run-time errors in message boxes over it.
   void Show();
 
   HWND hwnd() const { return window_; }
+  WindowPresenter& presenter() { return presenter_; }
 
  private:
-  struct Button {
-    ButtonControl* control;
-    GdiObject<HFONT> font;
-  };
-
-  static LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
-  static LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  // The surface that the presenter is given.
+  void Repaint(const PixelRect& area) override;
+  void ShowMessage(const std::string& title, const std::string& text) override;
+  void Post(std::function<void()> task) override;
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT OnMessage(UINT message, WPARAM w, LPARAM l);
-  LRESULT OnButtonMessage(HWND button, UINT message, WPARAM w, LPARAM l);
-
+  // A message to the window of button id, which takes the focus (Tab
+  // leaves it there) and is neither a default nor a cancel button.
+  LRESULT OnButtonMessage(HWND button, int id, UINT message, WPARAM w, LPARAM l);
   void CreateWindows();
-  void CreateButton(ButtonControl& control);
+  void CreateButton(const ButtonControl& control);
   void Paint(HDC dc, const RECT& area);
-  void PaintLabel(HDC dc, const LabelControl& label);
-  void PaintImage(HDC dc, const ImageControl& image);
-  void DrawButton(const DRAWITEMSTRUCT& item);
-  void Invalidate(const Extent& twips);
-  void ReportUndecodable();
+  void FocusButton();
+  // Ends the mouse capture of a press, without taking that for the mouse
+  // taken away.
+  void LetMouseGo(HWND from);
 
-  std::unique_ptr<WindowInstance> instance_;
-  double twipsPerPixel_;
-  GdiObject<HBRUSH> background_;
-  HWND owner_ = nullptr;   // hidden: keeps an off-taskbar window off the taskbar
+  WindowPresenter presenter_;
+  Pictures pictures_;
+  Fonts fonts_;
+  HWND owner_ = nullptr;  // hidden: keeps an off-taskbar window off the taskbar
   HWND window_ = nullptr;
-  HWND focus_ = nullptr;   // the button that has or last had the focus
-  WNDPROC buttonBase_ = nullptr;
-  std::map<HWND, Button> buttons_;
-  std::map<const LabelControl*, GdiObject<HFONT>> labelFonts_;
-  std::set<const Picture*> undecodable_;  // reported once each
-  bool reportPending_ = false;
-  bool mouseHeld_ = false;
-  const Layer* pressedOn_ = nullptr;
+  std::map<int, HWND> buttons_;
+  std::deque<std::function<void()>> posted_;
+  bool lettingMouseGo_ = false;
 };
 
 }  // namespace runtime::win32

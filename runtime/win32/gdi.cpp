@@ -53,7 +53,7 @@ bool DrawsAtHeight(const LOGFONTW& font) {
 
 }  // namespace
 
-HFONT MakeFont(const FontSpec& spec) {
+GdiObject<HFONT> MakeFont(const FontSpec& spec) {
   LOGFONTW f{};
   f.lfHeight = -static_cast<LONG>(std::lround(spec.points * ScreenDpi() / 72.0));
   f.lfWeight = spec.weight;
@@ -73,7 +73,7 @@ HFONT MakeFont(const FontSpec& spec) {
     f.lfFaceName[0] = L'\0';
     f.lfOutPrecision = OUT_TT_ONLY_PRECIS;
   }
-  return CreateFontIndirectW(&f);
+  return GdiObject<HFONT>(CreateFontIndirectW(&f));
 }
 
 RECT ToRect(const PixelRect& r) { return RECT{r.x, r.y, r.x + r.width, r.y + r.height}; }

@@ -12,19 +12,6 @@
 
 namespace runtime::win32 {
 
-// A colour as GDI takes it; a system colour is looked up.
-COLORREF ToColorRef(Colour colour);
-
-// The system's scale: twips per pixel of the screen (15 at 96 dpi), and its
-// dots per inch.
-int ScreenDpi();
-double TwipsPerPixel();
-
-// The font a control stores, at the system's scale.
-HFONT MakeFont(const FontSpec& spec);
-
-RECT ToRect(const PixelRect& r);
-
 // Owns one GDI object and deletes it.
 template <class Handle>
 class GdiObject {
@@ -46,5 +33,28 @@ class GdiObject {
  private:
   Handle handle_ = nullptr;
 };
+
+// A colour as GDI takes it; a system colour is looked up.
+COLORREF ToColorRef(Colour colour);
+
+// The system's scale: twips per pixel of the screen (15 at 96 dpi), and its
+// dots per inch.
+int ScreenDpi();
+double TwipsPerPixel();
+
+// The font a control stores, at the system's scale.
+GdiObject<HFONT> MakeFont(const FontSpec& spec);
+
+RECT ToRect(const PixelRect& r);
+
+// Answers a window's WM_PAINT: paint(dc, area) between BeginPaint and
+// EndPaint, area being the part to paint.
+template <class Paint>
+void PaintWindow(HWND hwnd, Paint paint) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  paint(dc, ps.rcPaint);
+  EndPaint(hwnd, &ps);
+}
 
 }  // namespace runtime::win32

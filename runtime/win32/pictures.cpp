@@ -1,75 +1,41 @@
-// Decoding, scaling and drawing pictures with WIC and GDI.
+// Decoding and scaling pictures with WIC.
 #include "pictures.h"
 
 #include <wincodec.h>
-
-#include <algorithm>
-#include <memory>
-
-#include "gdi.h"
+#include <wrl/client.h>
 
 namespace runtime::win32 {
 
-namespace {
-
-// Holds one COM interface and releases it.
-template <class T>
-class Com {
- public:
-  Com() = default;
-  Com(const Com&) = delete;
-  Com& operator=(const Com&) = delete;
-  ~Com() {
-    if (p_) p_->Release();
-  }
-  T** out() { return &p_; }
-  T* operator->() const { return p_; }
-  T* get() const { return p_; }
-
- private:
-  T* p_ = nullptr;
-};
-
-struct DibRendition final : Rendition {
-  int width = 0, height = 0;  // the size asked for (0 x 0: the picture's own)
-  int shownWidth = 0, shownHeight = 0;
-  GdiObject<HBITMAP> bitmap;  // null: the file could not be decoded
-};
-
-// The picture decoded to premultiplied BGRA, scaled to width x height
-// (0 x 0: its own size).
-std::unique_ptr<DibRendition> Decode(std::span<const std::uint8_t> file, int width, int height) {
-  auto made = std::make_unique<DibRendition>();
-  made->width = width;
-  made->height = height;
-  Com<IWICImagingFactory> factory;
-  Com<IWICStream> stream;
-  Com<IWICBitmapDecoder> decoder;
-  Com<IWICBitmapFrameDecode> frame;
-  Com<IWICFormatConverter> converter;
-  Com<IWICBitmapScaler> scaler;
-  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                              reinterpret_cast<void**>(factory.out()))))
-    return made;
-  if (FAILED(factory->CreateStream(stream.out())) ||
+std::optional<Dib> DecodePicture(std::span<const std::uint8_t> file, PixelSize size) {
+  using Microsoft::WRL::ComPtr;
+  ComPtr<IWICImagingFactory> factory;
+  ComPtr<IWICStream> stream;
+  ComPtr<IWICBitmapDecoder> decoder;
+  ComPtr<IWICBitmapFrameDecode> frame;
+  ComPtr<IWICFormatConverter> converter;
+  ComPtr<IWICBitmapScaler> scaler;
+  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_PPV_ARGS(factory.GetAddressOf()))) ||
+      FAILED(factory->CreateStream(stream.GetAddressOf())) ||
       FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(file.data()), static_cast<DWORD>(file.size()))) ||
-      FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
-                                              decoder.out())) ||
-      FAILED(decoder->GetFrame(0, frame.out())) || FAILED(factory->CreateFormatConverter(converter.out())) ||
-      FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
+      FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                              decoder.GetAddressOf())) ||
+      FAILED(decoder->GetFrame(0, frame.GetAddressOf())) ||
+      FAILED(factory->CreateFormatConverter(converter.GetAddressOf())) ||
+      FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
                                    0.0, WICBitmapPaletteTypeCustom)))
-    return made;
-  UINT ownWidth = 0, ownHeight = 0;
-  if (FAILED(converter->GetSize(&ownWidth, &ownHeight)) || ownWidth == 0 || ownHeight == 0) return made;
-  IWICBitmapSource* source = converter.get();
-  UINT w = ownWidth, h = ownHeight;
-  if (width > 0 && height > 0 && (static_cast<UINT>(width) != w || static_cast<UINT>(height) != h)) {
-    w = static_cast<UINT>(width);
-    h = static_cast<UINT>(height);
-    if (FAILED(factory->CreateBitmapScaler(scaler.out())) ||
-        FAILED(scaler->Initialize(converter.get(), w, h, WICBitmapInterpolationModeFant)))
-      return made;
-    source = scaler.get();
+    return std::nullopt;
+  UINT w = 0, h = 0;
+  if (FAILED(converter->GetSize(&w, &h)) || w == 0 || h == 0) return std::nullopt;
+  IWICBitmapSource* source = converter.Get();
+  if (size.width > 0 && size.height > 0 &&
+      (static_cast<UINT>(size.width) != w || static_cast<UINT>(size.height) != h)) {
+    w = static_cast<UINT>(size.width);
+    h = static_cast<UINT>(size.height);
+    if (FAILED(factory->CreateBitmapScaler(scaler.GetAddressOf())) ||
+        FAILED(scaler->Initialize(converter.Get(), w, h, WICBitmapInterpolationModeFant)))
+      return std::nullopt;
+    source = scaler.Get();
   }
 
   BITMAPINFO info{};
@@ -81,51 +47,11 @@ std::unique_ptr<DibRendition> Decode(std::span<const std::uint8_t> file, int wid
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (bitmap.get() == nullptr || bits == nullptr) return made;
+  if (bitmap.get() == nullptr || bits == nullptr) return std::nullopt;
   const UINT stride = w * 4;
-  if (FAILED(source->CopyPixels(nullptr, stride, stride * h, static_cast<BYTE*>(bits)))) return made;
+  if (FAILED(source->CopyPixels(nullptr, stride, stride * h, static_cast<BYTE*>(bits)))) return std::nullopt;
   GdiFlush();
-  made->shownWidth = static_cast<int>(w);
-  made->shownHeight = static_cast<int>(h);
-  made->bitmap = std::move(bitmap);
-  return made;
-}
-
-// The picture's kept rendition at that size, decoded when there is none
-// yet; a picture of another kind is decoded into spare.
-const DibRendition& RenditionFor(const Picture& picture, int width, int height,
-                                 std::unique_ptr<DibRendition>& spare) {
-  const auto* object = dynamic_cast<const PictureObject*>(&picture);
-  if (object == nullptr) {
-    spare = Decode(picture.File(), width, height);
-    return *spare;
-  }
-  if (auto* kept = dynamic_cast<const DibRendition*>(object->rendition());
-      kept && kept->width == width && kept->height == height)
-    return *kept;
-  auto made = Decode(object->File(), width, height);
-  const DibRendition& shown = *made;
-  object->SetRendition(std::move(made));
-  return shown;
-}
-
-}  // namespace
-
-bool DrawPicture(HDC dc, const Picture& picture, const PixelRect& frame, bool stretch) {
-  if (frame.width <= 0 || frame.height <= 0) return true;
-  std::unique_ptr<DibRendition> spare;
-  const DibRendition& shown = stretch ? RenditionFor(picture, frame.width, frame.height, spare)
-                                      : RenditionFor(picture, 0, 0, spare);
-  if (shown.bitmap.get() == nullptr) return false;
-  HDC source = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(source, shown.bitmap.get());
-  const int w = stretch ? shown.shownWidth : std::min(shown.shownWidth, frame.width);
-  const int h = stretch ? shown.shownHeight : std::min(shown.shownHeight, frame.height);
-  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(dc, frame.x, frame.y, w, h, source, 0, 0, w, h, blend);
-  SelectObject(source, old);
-  DeleteDC(source);
-  return true;
+  return Dib{std::move(bitmap), static_cast<int>(w), static_cast<int>(h)};
 }
 
 }  // namespace runtime::win32

@@ -5,18 +5,24 @@
 #include <QTest>
 
 #include "control_ids.h"
+#include "form1_design.h"
 #include "form1_header.h"
 #include "windows_table.h"
 #include "pictures.h"
 
 namespace tarvel::testing {
 
+QRect Designed(std::string_view name, std::optional<std::int16_t> index) {
+  const runtime::PixelRect r = runtime::ToPixels(Placed(Form1Design(), name, index), 15.0);
+  return QRect(r.x, r.y, r.width, r.height);
+}
+
 runtime::WindowHeader Form1Window::Form1Entry() { return Form1Header(&kWindows[0]); }
 
-std::variant<std::unique_ptr<runtime::qt::QtWindow>, runtime::RuntimeError> Form1Window::TryOpen(
+std::variant<std::unique_ptr<runtime::qt::FormWindow>, runtime::RuntimeError> Form1Window::TryOpen(
     const runtime::WindowHeader& header) {
   const runtime::ProgramHeader program{nullptr, std::span<const runtime::WindowHeader>(&header, 1)};
-  return runtime::qt::QtWindow::Open(program);
+  return runtime::qt::FormWindow::Open(program);
 }
 
 void Form1Window::SetUp() {
@@ -30,7 +36,7 @@ void Form1Window::Open(const runtime::WindowHeader& header) {
   window_.reset();
   auto opened = TryOpen(header);
   if (auto* error = std::get_if<runtime::RuntimeError>(&opened)) FAIL() << error->what();
-  window_ = std::move(std::get<std::unique_ptr<runtime::qt::QtWindow>>(opened));
+  window_ = std::move(std::get<std::unique_ptr<runtime::qt::FormWindow>>(opened));
   window_->Show();
   runtime::SetErrorReporter([this](const runtime::RuntimeError& e) { reported_.push_back(e); });
   ASSERT_TRUE(QTest::qWaitForWindowExposed(widget()));
@@ -43,7 +49,7 @@ void Form1Window::TearDown() {
   runtime::SetRandomSource(nullptr);
 }
 
-runtime::qt::CommandButton* Form1Window::button() const { return window_->Button(kCommand1Id); }
+runtime::qt::ButtonWindow* Form1Window::button() const { return window_->Button(kCommand1Id); }
 
 runtime::ImageControl* Form1Window::Member(std::int16_t index) const {
   for (const runtime::Layer& layer : window_->instance().model().stacking)

@@ -8,12 +8,14 @@
 #include <QRect>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "errors.h"
 #include "form1.h"
 #include "program.h"
-#include "qt_window.h"
+#include "form_window.h"
 #include "random.h"
 
 namespace tarvel::testing {
@@ -34,13 +36,15 @@ class ScriptedRandom final : public runtime::RandomSource {
   std::vector<double> values_;
 };
 
-// Places in the client area, in pixels at 96 dpi.
-inline const QRect kSlot(80, 120, 193, 177);
-inline const QRect kPastry(40, 32, 377, 361);
-inline const QRect kGreeting(424, 16, 417, 297);
-inline const QRect kTree(344, 32, 73, 129);
-inline const QRect kHeading(24, 24, 345, 57);
-inline const QRect kButton(32, 352, 209, 33);
+// Where Form1's design places a control in the client area, in pixels at
+// 96 dpi.
+QRect Designed(std::string_view name, std::optional<std::int16_t> index = std::nullopt);
+inline const QRect kSlot = Designed("Image2", 20);
+inline const QRect kPastry = Designed("Image1");
+inline const QRect kGreeting = Designed("Image4");
+inline const QRect kTree = Designed("Image3");
+inline const QRect kHeading = Designed("Label1");
+inline const QRect kButton = Designed("Command1");
 
 class Form1Window : public ::testing::Test {
  protected:
@@ -51,12 +55,12 @@ class Form1Window : public ::testing::Test {
   // window header (Form1's by default).
   void Open(const runtime::WindowHeader& header);
   // What opening the window with this header gives.
-  static std::variant<std::unique_ptr<runtime::qt::QtWindow>, runtime::RuntimeError> TryOpen(const runtime::WindowHeader& header);
+  static std::variant<std::unique_ptr<runtime::qt::FormWindow>, runtime::RuntimeError> TryOpen(const runtime::WindowHeader& header);
   static runtime::WindowHeader Form1Entry();
 
   Form1& form() const { return static_cast<Form1&>(window_->instance().form()); }
-  runtime::qt::FormWidget* widget() const { return window_->widget(); }
-  runtime::qt::CommandButton* button() const;
+  runtime::qt::FormWindow* widget() const { return window_.get(); }
+  runtime::qt::ButtonWindow* button() const;
   runtime::ImageControl* Member(std::int16_t index) const;
   runtime::ImageControl* Single(int id) const;
   // The window as shown now, in RGB.
@@ -66,7 +70,7 @@ class Form1Window : public ::testing::Test {
   // What the slot must show over `before` once the card is drawn.
   QImage SlotWithCard(const QImage& before, std::int16_t card) const;
 
-  std::unique_ptr<runtime::qt::QtWindow> window_;
+  std::unique_ptr<runtime::qt::FormWindow> window_;
   ScriptedRandom* random_ = nullptr;
   std::vector<runtime::RuntimeError> reported_;
 };

@@ -295,7 +295,7 @@ TEST_F(Form1Window, AFailingControlCallIsReportedAndTheWindowGoesOn) {
 // caption, naming the error's number and text; once it is closed the window
 // goes on and the next press draws.
 TEST_F(Form1Window, TheReportIsAMessageBoxAndTheWindowGoesOnAfterIt) {
-  runtime::qt::ReportInMessageBox(widget());
+  window_->presenter().ReportInMessageBoxes();
   auto real = runtime::Ref<runtime::Object>::Share(form().Control(kImage2Id));
   auto failing = runtime::Make<FailingArray>(dynamic_cast<runtime::ControlArray*>(real.get()), std::int16_t{3});
   form().SetControl(kImage2Id, runtime::Ref<runtime::Object>::Share(failing.get()));

@@ -108,14 +108,14 @@ TEST(Pastry, ClearWhereOtherControlsCoverIt) {
   const struct {
     const char* name;
     PixelRect rect;
-  } covered[] = {{"tree", art::kUnderTree}, {"heading", art::kUnderHeading}, {"button", art::kUnderButton}};
+  } covered[] = {{"tree", art::UnderTree()}, {"heading", art::UnderHeading()}, {"button", art::UnderButton()}};
   for (const auto& c : covered) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(art::OpaqueShare(Pastry(), c.rect), 0.0);
   }
 }
 
-TEST(Pastry, CoversTheDisplaySlot) { EXPECT_GE(art::OpaqueShare(Pastry(), art::kUnderSlot), 0.998); }
+TEST(Pastry, CoversTheDisplaySlot) { EXPECT_GE(art::OpaqueShare(Pastry(), art::UnderSlot()), 0.998); }
 
 TEST(Pastry, OneShapeWithACleanEdge) {
   const Raster& r = Pastry();

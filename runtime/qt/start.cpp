@@ -4,12 +4,13 @@
 // A window that cannot be opened is reported and the program exits with 1,
 // and so does a start where there is no display to open it on.
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "qt_window.h"
+#include "form_window.h"
 #include "start.h"
 
 namespace runtime {
@@ -53,10 +54,6 @@ std::string NoDisplay() {
 
 }  // namespace
 
-std::variant<std::unique_ptr<qt::QtWindow>, RuntimeError> qt::QtWindow::Open(const ProgramHeader& program) {
-  return Wrap(OpenWindow(program));
-}
-
 [[noreturn]] void Start(const ProgramHeader& program) {
   static int argc = 1;
   static char name[] = "tarvel";
@@ -69,14 +66,15 @@ std::variant<std::unique_ptr<qt::QtWindow>, RuntimeError> qt::QtWindow::Open(con
   {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(true);
-    auto opened = qt::QtWindow::Open(program);
+    auto opened = qt::FormWindow::Open(program);
     if (auto* error = std::get_if<RuntimeError>(&opened)) {
       std::fprintf(stderr, "%s\n", error->what());
-      qt::ReportInMessageBox(nullptr);
-      ReportError(*error);
+      QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
+                      QString::fromStdString(error->Message()), QMessageBox::Ok);
+      box.exec();
       std::exit(1);
     }
-    auto window = std::move(std::get<std::unique_ptr<qt::QtWindow>>(opened));
+    auto window = std::move(std::get<std::unique_ptr<qt::FormWindow>>(opened));
     window->Show();
     code = app.exec();
     SetErrorReporter(nullptr);
