@@ -38,6 +38,29 @@ void RaisedEdge(Canvas& canvas, int w, int h) {
 
 }  // namespace
 
+std::vector<std::pair<Picture*, PixelSize>> FirstPictures(const WindowModel& model, double twipsPerPixel) {
+  std::vector<std::pair<Picture*, PixelSize>> pictures;
+  for (const Layer& layer : model.stacking)
+    if (auto* image = std::get_if<ImageControl*>(&layer); image && (*image)->base.visible && (*image)->picture())
+      pictures.emplace_back((*image)->picture(), (*image)->stretch
+                                                     ? ToPixels((*image)->base.extent, twipsPerPixel).Size()
+                                                     : PixelSize{});
+  return pictures;
+}
+
+std::vector<std::pair<Picture*, PixelSize>> LaterPictures(const WindowModel& model, double twipsPerPixel) {
+  std::vector<PixelSize> empty;
+  for (const Layer& layer : model.stacking)
+    if (auto* image = std::get_if<ImageControl*>(&layer);
+        image && (*image)->base.visible && (*image)->stretch && (*image)->picture() == nullptr)
+      empty.push_back(ToPixels((*image)->base.extent, twipsPerPixel).Size());
+  std::vector<std::pair<Picture*, PixelSize>> pictures;
+  for (const Layer& layer : model.stacking)
+    if (auto* image = std::get_if<ImageControl*>(&layer); image && !(*image)->base.visible && (*image)->picture())
+      for (const PixelSize size : empty) pictures.emplace_back((*image)->picture(), size);
+  return pictures;
+}
+
 WindowPresenter::WindowPresenter(std::unique_ptr<WindowInstance> instance, Surface& surface, double twipsPerPixel)
     : instance_(std::move(instance)), surface_(surface), twipsPerPixel_(twipsPerPixel) {
   for (const Layer& layer : instance_->model().stacking) {
@@ -83,15 +106,6 @@ int WindowPresenter::FocusButton() const {
   for (const ButtonControl* button : buttons_)
     if (button->base.visible && (first == nullptr || button->base.tabIndex < first->base.tabIndex)) first = button;
   return first ? first->base.id : 0;
-}
-
-std::vector<std::pair<Picture*, PixelSize>> WindowPresenter::FirstPictures() const {
-  std::vector<std::pair<Picture*, PixelSize>> pictures;
-  for (const Layer& layer : instance_->model().stacking)
-    if (auto* image = std::get_if<ImageControl*>(&layer); image && (*image)->base.visible && (*image)->picture())
-      pictures.emplace_back((*image)->picture(),
-                            (*image)->stretch ? Pixels((*image)->base.extent).Size() : PixelSize{});
-  return pictures;
 }
 
 std::vector<FontSpec> WindowPresenter::Fonts() const {

@@ -23,6 +23,17 @@ namespace runtime {
 // The keys that a command button answers.
 enum class ButtonKey { Space, Enter, Tab, Other };
 
+// The pictures of the first frame, each with the size it is shown at on a
+// screen of that scale ({0, 0}: its own), to decode ahead of the first
+// paint.
+std::vector<std::pair<Picture*, PixelSize>> FirstPictures(const WindowModel& model, double twipsPerPixel);
+
+// The pictures that the window may come to show: those of the hidden
+// images, each at the size of every visible stretched image that shows no
+// picture yet, where the program's code can give it one (the cards, at the
+// display slot's size). To decode after the first frame.
+std::vector<std::pair<Picture*, PixelSize>> LaterPictures(const WindowModel& model, double twipsPerPixel);
+
 class WindowPresenter {
  public:
   // twipsPerPixel: the screen's scale (15 at 96 dpi).
@@ -49,9 +60,13 @@ class WindowPresenter {
   // when there is none.
   int FocusButton() const;
 
-  // The pictures of the first frame, each with the size it is shown at
-  // ({0, 0}: its own), to decode ahead of the first paint.
-  std::vector<std::pair<Picture*, PixelSize>> FirstPictures() const;
+  // The pictures of the first frame, each with the size it is shown at.
+  std::vector<std::pair<Picture*, PixelSize>> FirstPictures() const {
+    return runtime::FirstPictures(instance_->model(), twipsPerPixel_);
+  }
+  std::vector<std::pair<Picture*, PixelSize>> LaterPictures() const {
+    return runtime::LaterPictures(instance_->model(), twipsPerPixel_);
+  }
 
   // The fonts of the buttons and the labels, to look up ahead of the first
   // paint.

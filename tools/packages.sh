@@ -4,9 +4,10 @@
 BUILD_PACKAGES=(cmake g++ make pkg-config libgtest-dev libcairo2-dev libfreetype-dev libgif-dev libjpeg-dev fonts-dejavu-core)
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # The Qt window layer: Qt 6 Widgets (with its offscreen and xcb platforms and
-# its GIF and JPEG readers), xcb for the taskbar hint, and the font the
-# window falls back to where "MS Sans Serif" is missing.
-QT_PACKAGES=(qt6-base-dev libxcb1-dev fonts-dejavu-core)
+# its GIF and JPEG readers), xcb for the taskbar hint, fontconfig to load
+# the font configuration early, and the font the window falls back to where
+# "MS Sans Serif" is missing.
+QT_PACKAGES=(qt6-base-dev libxcb1-dev libfontconfig-dev fonts-dejavu-core)
 # The X11 test runs the window on a virtual X server.
 X11_TEST_PACKAGES=(xvfb xauth)
 # The Windows executable: the cross compiler and the readers of its resources.

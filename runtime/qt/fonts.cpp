@@ -1,6 +1,8 @@
 // Font resolution.
 #include "fonts.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QFontDatabase>
 #include <QStringList>
 #include <future>
@@ -41,10 +43,21 @@ std::future<void>& Warming() {
   return warming;
 }
 
+std::shared_future<void>& Configuring() {
+  static std::shared_future<void> configuring;
+  return configuring;
+}
+
 }  // namespace
 
+void LoadFontConfiguration() {
+  if (!Configuring().valid()) Configuring() = std::async(std::launch::async, [] { FcInit(); }).share();
+}
+
 void WarmFonts(std::vector<FontSpec> specs) {
-  Warming() = std::async(std::launch::async, [specs = std::move(specs)] {
+  // Two loads of the configuration at once would each do all the work.
+  Warming() = std::async(std::launch::async, [specs = std::move(specs), configuring = Configuring()] {
+    if (configuring.valid()) configuring.wait();
     for (const FontSpec& spec : specs) (void)FamilyFor(spec);
   });
 }

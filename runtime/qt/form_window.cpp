@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScreen>
+#include <QThread>
 
 #include "fonts.h"
 #include "pictures.h"
@@ -37,18 +38,36 @@ double TwipsPerPixel() {
   return 1440.0 / (dpi > 0 ? dpi : 96.0);
 }
 
-std::variant<std::unique_ptr<FormWindow>, RuntimeError> FormWindow::Open(const ProgramHeader& program) {
+std::variant<OpeningWindow, RuntimeError> BeginOpening(const ProgramHeader& program) {
+  // Qt takes the first thread that asks for its own for the main thread:
+  // this one, before the workers below use Qt's images.
+  (void)QThread::currentThread();
+  LoadFontConfiguration();
   auto opened = OpenWindow(program);
   if (auto* error = std::get_if<RuntimeError>(&opened)) return *error;
-  return std::make_unique<FormWindow>(std::move(std::get<std::unique_ptr<WindowInstance>>(opened)));
+  OpeningWindow opening{std::move(std::get<std::unique_ptr<WindowInstance>>(opened)),
+                        std::make_unique<Pictures>(&DecodePicture)};
+  constexpr double kUsualTwipsPerPixel = 15.0;
+  for (const auto& [picture, size] : FirstPictures(opening.instance->model(), kUsualTwipsPerPixel))
+    if (DecodesWithoutApplication(picture->File(), size)) opening.pictures->Prefetch(*picture, size);
+  return opening;
 }
 
-FormWindow::FormWindow(std::unique_ptr<WindowInstance> instance)
-    : presenter_(std::move(instance), *this, TwipsPerPixel()), pictures_(&DecodePicture), fonts_(&MakeFont) {
-  // The fonts are looked up, and the pictures of the first frame decoded,
-  // side by side while the window is set up.
+std::variant<std::unique_ptr<FormWindow>, RuntimeError> FormWindow::Open(const ProgramHeader& program) {
+  auto opening = BeginOpening(program);
+  if (auto* error = std::get_if<RuntimeError>(&opening)) return *error;
+  return std::make_unique<FormWindow>(std::move(std::get<OpeningWindow>(opening)));
+}
+
+FormWindow::FormWindow(OpeningWindow opening)
+    : presenter_(std::move(opening.instance), *this, TwipsPerPixel()),
+      pictures_(std::move(opening.pictures)),
+      fonts_(&MakeFont) {
+  // The fonts are looked up while the window is set up; the pictures of the
+  // first frame are decoding already, unless the screen's scale is not the
+  // usual one.
   WarmFonts(presenter_.Fonts());
-  for (const auto& [picture, size] : presenter_.FirstPictures()) pictures_.Prefetch(*picture, size);
+  for (const auto& [picture, size] : presenter_.FirstPictures()) pictures_->Prefetch(*picture, size);
 
   const FormSettings& s = presenter_.settings();
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -100,7 +119,7 @@ void FormWindow::Show() {
 }
 
 void FormWindow::PaintButton(int id, QPainter& painter) {
-  Canvas canvas(&painter, pictures_, fonts_);
+  Canvas canvas(&painter, *pictures_, fonts_);
   presenter_.PaintButton(id, canvas);
 }
 
@@ -122,9 +141,16 @@ void FormWindow::Post(std::function<void()> task) { QMetaObject::invokeMethod(th
 
 void FormWindow::paintEvent(QPaintEvent* e) {
   QPainter painter(this);
-  painter.setClipRegion(e->region());
-  Canvas canvas(&painter, pictures_, fonts_);
+  Canvas canvas(&painter, *pictures_, fonts_);
   presenter_.Paint(canvas, FromQRect(e->rect()));
+  // Once the first frame is out, the pictures that the window may come to
+  // show decode off the window's thread.
+  if (!laterPicturesAsked_) {
+    laterPicturesAsked_ = true;
+    Post([this] {
+      for (const auto& [picture, size] : presenter_.LaterPictures()) pictures_->Prefetch(*picture, size);
+    });
+  }
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* e) {

@@ -17,13 +17,29 @@
 
 namespace runtime::qt {
 
+// The part of opening a window that needs no application object: its
+// description read and the window built, the pictures of its first frame
+// that need no application decoding on worker threads, and the font
+// configuration loading. Begun as the process starts, all of it runs while
+// the toolkit starts.
+struct OpeningWindow {
+  std::unique_ptr<WindowInstance> instance;
+  std::unique_ptr<Pictures> pictures;
+};
+
+// The pictures are decoded at the sizes they are shown at on a screen of 96
+// dots per inch, the usual scale; on a screen of another, the window decodes
+// them again at its own. Called on the thread that goes on to make the
+// application object.
+std::variant<OpeningWindow, RuntimeError> BeginOpening(const ProgramHeader& program);
+
 class FormWindow final : public QWidget, public Surface {
  public:
   // Opens the program's window from its table of windows; nothing is
   // shown yet.
   static std::variant<std::unique_ptr<FormWindow>, RuntimeError> Open(const ProgramHeader& program);
 
-  explicit FormWindow(std::unique_ptr<WindowInstance> instance);
+  explicit FormWindow(OpeningWindow opening);
   ~FormWindow() override;
 
   // Places and shows the window with the focus on its button, and from
@@ -49,9 +65,10 @@ class FormWindow final : public QWidget, public Surface {
   void Place();
 
   WindowPresenter presenter_;
-  Pictures pictures_;
+  std::unique_ptr<Pictures> pictures_;
   Fonts fonts_;
   std::map<int, ButtonWindow*> buttons_;  // children, deleted with the window
+  bool laterPicturesAsked_ = false;
 };
 
 // The screen's scale: twips per pixel of the primary screen (15 at 96 dpi).

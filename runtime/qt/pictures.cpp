@@ -5,14 +5,25 @@
 #include <QByteArray>
 #include <QImageReader>
 
-#include "gif_decode.h"
+#include "scaled_decode.h"
 
 namespace runtime::qt {
 
+bool DecodesWithoutApplication(std::span<const std::uint8_t> file, PixelSize size) {
+  const QSize shown(size.width, size.height);
+  return ScalesDown(file, shown) || JpegScalesDown(file, shown);
+}
+
 QImage ScalePicture(std::span<const std::uint8_t> file, QSize size) {
-  if (IsGif(file) && size.isValid()) {
+  // A picture shown smaller is decoded by the program itself, straight to
+  // its shown size; any other, and one that these decoders refuse, by Qt.
+  if (ScalesDown(file, size)) {
     QImage scaled = DecodeGifScaledDown(file, size);
-    if (!scaled.isNull()) return scaled;  // otherwise shown larger than stored: Qt's decoder below
+    if (!scaled.isNull()) return scaled;
+  }
+  if (JpegScalesDown(file, size)) {
+    QImage scaled = DecodeJpegScaledDown(file, size);
+    if (!scaled.isNull()) return scaled;
   }
   const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
                                                    static_cast<qsizetype>(file.size()));

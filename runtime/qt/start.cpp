@@ -64,17 +64,19 @@ std::string NoDisplay() {
   }
   int code = 0;
   {
+    // The window's pictures decode, and the font configuration loads,
+    // while the application starts.
+    auto opening = qt::BeginOpening(program);
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(true);
-    auto opened = qt::FormWindow::Open(program);
-    if (auto* error = std::get_if<RuntimeError>(&opened)) {
+    if (auto* error = std::get_if<RuntimeError>(&opening)) {
       std::fprintf(stderr, "%s\n", error->what());
       QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
                       QString::fromStdString(error->Message()), QMessageBox::Ok);
       box.exec();
       std::exit(1);
     }
-    auto window = std::move(std::get<std::unique_ptr<qt::FormWindow>>(opened));
+    auto window = std::make_unique<qt::FormWindow>(std::move(std::get<qt::OpeningWindow>(opening)));
     window->Show();
     code = app.exec();
     SetErrorReporter(nullptr);

@@ -200,6 +200,20 @@ TEST_F(Presenter, TheFocusGoesToTheButtonAndComesBackToIt) {
   EXPECT_EQ(presenter_->FocusButton(), 1);
 }
 
+// What to decode ahead: the visible pictures at their frames' sizes for
+// the first frame; then the hidden ones at the size of each visible frame
+// that shows none yet, where the program may show them.
+TEST_F(Presenter, NamesThePicturesToDecodeAhead) {
+  using Pictures = std::vector<std::pair<Picture*, PixelSize>>;
+  Picture* shown = Image(3).picture();
+  Picture* hidden = Image(4).picture();
+  EXPECT_EQ(presenter_->FirstPictures(), (Pictures{{shown, {40, 40}}}));
+  EXPECT_EQ(presenter_->LaterPictures(), Pictures{});  // no frame to show them in
+  Image(3).put_Picture(nullptr);
+  EXPECT_EQ(presenter_->FirstPictures(), Pictures{});
+  EXPECT_EQ(presenter_->LaterPictures(), (Pictures{{hidden, {40, 40}}}));
+}
+
 TEST_F(Presenter, OpensCentredOnTheWorkArea) {
   EXPECT_EQ(presenter_->ClientSize(), (PixelSize{200, 150}));
   const auto origin = presenter_->Origin({210, 180}, {5, 25}, {0, 0, 1280, 1000});

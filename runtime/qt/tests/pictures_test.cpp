@@ -1,13 +1,15 @@
-// Pictures as the window shows them: GIFs decoded straight to their shown
-// size keep transparency by entry and agree with Qt's own decoder; files
-// that cannot be shown that way fall back to it.
+// Pictures as the window shows them: GIFs and JPEGs decoded straight to
+// their shown size agree with Qt's own decoder, the GIFs keeping their
+// transparency by entry; files that cannot be shown that way fall back to
+// it.
 #include <QApplication>
+#include <QBuffer>
 #include <QImage>
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "gif_decode.h"
+#include "scaled_decode.h"
 #include "pictures.h"
 
 namespace runtime::qt {
@@ -87,6 +89,58 @@ TEST(Pictures, AFrameSmallerThanTheScreenIsClearAroundIt) {
   const QImage shown = ScalePicture(file, QSize(10, 10));
   EXPECT_EQ(qAlpha(shown.pixel(2, 5)), 0);
   EXPECT_EQ(shown.pixel(7, 5), qRgba(255, 255, 255, 255));
+}
+
+// A JPEG written by Qt's own writer, of w x h, from colour(x, y).
+template <class Colour>
+std::vector<std::uint8_t> Jpeg(int w, int h, Colour colour, QImage::Format format = QImage::Format_RGB32) {
+  QImage image(w, h, QImage::Format_RGB32);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) image.setPixel(x, y, colour(x, y));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.convertToFormat(format).save(&buffer, "JPEG", 95);
+  return {bytes.begin(), bytes.end()};
+}
+
+// JPEGs shown smaller decode straight to their size, through the DCT's
+// own scale-downs: in colour and in grey, they agree with Qt's decoder
+// scaled smoothly; shown larger, or cut short, they are left to Qt.
+TEST(Pictures, ScaledJpegDecodeAgreesWithQtsDecoder) {
+  const auto gradient = [](int x, int y) { return qRgb(x * 255 / 1599, y * 255 / 1042, (x + y) % 256); };
+  const struct {
+    const char* what;
+    std::vector<std::uint8_t> file;
+    QSize size;
+  } cases[] = {
+      {"colour, a half", Jpeg(1600, 1043, gradient), QSize(417, 297)},
+      {"colour, an eighth", Jpeg(1600, 1043, gradient), QSize(193, 120)},
+      {"grey, no scale-down", Jpeg(300, 200, gradient, QImage::Format_Grayscale8), QSize(250, 150)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(JpegScalesDown(c.file, c.size));
+    const QImage ours = DecodeJpegScaledDown(c.file, c.size);
+    const QImage qt = QImage::fromData(c.file.data(), static_cast<int>(c.file.size()))
+                          .convertToFormat(QImage::Format_RGB32)
+                          .scaled(c.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    ASSERT_EQ(ours.size(), c.size);
+    long total = 0;
+    for (int y = 0; y < c.size.height(); ++y)
+      for (int x = 0; x < c.size.width(); ++x) {
+        total += std::abs(qGray(ours.pixel(x, y)) - qGray(qt.pixel(x, y)));
+        ASSERT_EQ(qAlpha(ours.pixel(x, y)), 255);
+      }
+    EXPECT_LT(static_cast<double>(total) / (c.size.width() * c.size.height()), 2.0);
+  }
+  const auto small = Jpeg(40, 20, gradient);
+  EXPECT_FALSE(JpegScalesDown(small, QSize(80, 40)));
+  EXPECT_EQ(ScalePicture(small, QSize(80, 40)).size(), QSize(80, 40));  // Qt's decoder, scaled up
+  std::vector<std::uint8_t> cut = Jpeg(400, 300, gradient);
+  cut.resize(100);  // within the header
+  EXPECT_FALSE(JpegScalesDown(cut, QSize(100, 75)));
+  EXPECT_TRUE(DecodeJpegScaledDown(cut, QSize(100, 75)).isNull());
 }
 
 TEST(Pictures, FilesTheScaledDecoderCannotShowFallBackToQt) {
