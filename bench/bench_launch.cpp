@@ -90,14 +90,19 @@ int main(int argc, char** argv) {
   const double rssEnd = Median(driver["rss_end_kb"]) / 1024.0;
   const double press = Median(driver["press_median_ms"]);
   const double pressMax = Median(driver["press_max_ms"]);
+  const double settled = Median(driver["settled_press_median_ms"]);
+  const double settledMax = Median(driver["settled_press_max_ms"]);
   std::printf("medians of %d runs each; baselines: a bare Qt window showing the greeting picture stretched, and an "
               "empty Qt window of the same size\n",
               runs);
   std::printf("  first complete frame: %.1f ms; greeting window %.1f ms, ratio %.2f; empty window %.1f ms, ratio %.2f "
               "(goal <= 1.20)\n",
               frame, baseFrame, frame / baseFrame, emptyFrame, frame / emptyFrame);
-  std::printf("  press to repainted frame: %.3f ms (median per run; slowest press %.3f ms) (goal <= 1 ms)\n", press,
-              pressMax);
+  std::printf("  press to repainted frame, right after the first frame: %.3f ms (median per run; slowest press %.3f "
+              "ms) (goal <= 1 ms)\n",
+              press, pressMax);
+  std::printf("  press to repainted frame, once the window has settled: %.3f ms (slowest press %.3f ms)\n", settled,
+              settledMax);
   std::printf("  peak resident memory at the first frame: %.1f MB; greeting window %.1f MB, %+.1f MB; empty window "
               "%.1f MB, %+.1f MB (goal <= +5 MB)\n",
               rssFirst, baseRss, rssFirst - baseRss, emptyRss, rssFirst - emptyRss);

@@ -1,8 +1,10 @@
 // The benchmark driver around the program's own libraries: opens Form1
 // from the embedded description as the start routine does, and reports
 // the time to its first complete frame, the time from each press of the
-// button to the repainted frame, and the peak resident memory.
+// button to the repainted frame (pressed right away, and again once the
+// window has settled), and the peak resident memory.
 //   bench_window PRESSES
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <algorithm>
 #include <cstdio>
@@ -49,18 +51,31 @@ int main(int argc, char** argv) {
   const double firstFrameMs = static_cast<double>(app.lastFrame() - bench::ProcessStart()) / 1e6;
   const long rssFirst = bench::PeakRssKb();
 
-  std::vector<double> pressMs;
-  for (int i = 0; i < presses; ++i) {
-    const int frames = app.frames();
-    const std::int64_t t0 = bench::Now();
-    Press(button);
-    app.WaitForFrame(frames);
-    pressMs.push_back(static_cast<double>(app.lastFrame() - t0) / 1e6);
-  }
-  std::sort(pressMs.begin(), pressMs.end());
-  const double pressMedian = pressMs.empty() ? 0.0 : pressMs[pressMs.size() / 2];
-  const double pressMax = pressMs.empty() ? 0.0 : pressMs.back();
-  std::printf("first_frame_ms=%.3f rss_first_kb=%ld press_median_ms=%.3f press_max_ms=%.3f rss_end_kb=%ld\n",
-              firstFrameMs, rssFirst, pressMedian, pressMax, bench::PeakRssKb());
+  // Presses right after the first frame, while the hidden cards still
+  // decode in the background, and again once the window has settled, as
+  // when a person comes to press it.
+  auto pressTimes = [&] {
+    std::vector<double> ms;
+    for (int i = 0; i < presses; ++i) {
+      const int frames = app.frames();
+      const std::int64_t t0 = bench::Now();
+      Press(button);
+      app.WaitForFrame(frames);
+      ms.push_back(static_cast<double>(app.lastFrame() - t0) / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms;
+  };
+  const std::vector<double> early = pressTimes();
+  QElapsedTimer settling;
+  settling.start();
+  while (settling.elapsed() < 300) app.processEvents(QEventLoop::AllEvents, 10);
+  const std::vector<double> settled = pressTimes();
+  auto median = [](const std::vector<double>& ms) { return ms.empty() ? 0.0 : ms[ms.size() / 2]; };
+  auto slowest = [](const std::vector<double>& ms) { return ms.empty() ? 0.0 : ms.back(); };
+  std::printf("first_frame_ms=%.3f rss_first_kb=%ld press_median_ms=%.3f press_max_ms=%.3f "
+              "settled_press_median_ms=%.3f settled_press_max_ms=%.3f rss_end_kb=%ld\n",
+              firstFrameMs, rssFirst, median(early), slowest(early), median(settled), slowest(settled),
+              bench::PeakRssKb());
   return 0;
 }

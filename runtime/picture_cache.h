@@ -4,13 +4,16 @@
 // it with their own image type and decoder.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <future>
 #include <map>
+#include <memory>
 #include <optional>
 #include <span>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "com.h"
 #include "controls.h"
@@ -25,32 +28,47 @@ template <class Image>
 class PictureCache {
  public:
   using Decode = std::optional<Image> (*)(std::span<const std::uint8_t> file, PixelSize size);
+  using Wanted = std::vector<std::pair<Picture*, PixelSize>>;
 
   explicit PictureCache(Decode decode) : decode_(decode) {}
   PictureCache(const PictureCache&) = delete;
   PictureCache& operator=(const PictureCache&) = delete;
-  // Waits for the decodes still running: they read the pictures' files.
+  // Waits for the workers still decoding: they read the pictures' files.
   ~PictureCache() {
-    for (auto& [key, entry] : entries_)
-      if (entry.pending.valid()) entry.pending.wait();
+    for (auto& worker : workers_) worker.wait();
   }
 
   // The picture decoded at size, or null where it cannot be decoded;
-  // decoded now unless it has been before or is being decoded already,
-  // which this waits for.
+  // decoded now unless it has been before or a worker has begun it, which
+  // this waits for.
   const Image* Get(Picture& picture, PixelSize size) {
     auto [at, fresh] = entries_.try_emplace(Key{&picture, size}, picture);
     Entry& entry = at->second;
-    if (fresh) entry.image = decode_(picture.File(), size);
-    if (entry.pending.valid()) entry.image = entry.pending.get();
+    if (fresh) {
+      entry.image = decode_(picture.File(), size);
+    } else if (entry.job) {
+      entry.image = entry.job->taken.exchange(true) ? entry.job->done.get() : decode_(picture.File(), size);
+      entry.job.reset();
+    }
     return entry.image ? &*entry.image : nullptr;
   }
 
-  // Starts decoding the picture at size on a worker thread, unless it is
-  // decoded or being decoded at that size already.
-  void Prefetch(Picture& picture, PixelSize size) {
-    auto [at, fresh] = entries_.try_emplace(Key{&picture, size}, picture);
-    if (fresh) at->second.pending = std::async(std::launch::async, decode_, picture.File(), size);
+  // Starts decoding the pictures, each at its size, one after another on a
+  // worker thread, leaving out those decoded or begun already. One that Get
+  // asks for before the worker has come to it is decoded there and then.
+  void Prefetch(const Wanted& pictures) {
+    std::vector<std::shared_ptr<Job>> jobs;
+    for (const auto& [picture, size] : pictures) {
+      auto [at, fresh] = entries_.try_emplace(Key{picture, size}, *picture);
+      if (!fresh) continue;
+      at->second.job = std::make_shared<Job>(picture->File(), size);
+      jobs.push_back(at->second.job);
+    }
+    if (jobs.empty()) return;
+    workers_.push_back(std::async(std::launch::async, [decode = decode_, jobs = std::move(jobs)] {
+      for (const auto& job : jobs)
+        if (!job->taken.exchange(true)) job->result.set_value(decode(job->file, job->size));
+    }));
   }
 
  private:
@@ -61,15 +79,26 @@ class PictureCache {
       return std::tie(a.picture, a.size) < std::tie(b.picture, b.size);
     }
   };
+  // A decode handed to a worker; taken by the worker or by Get, whichever
+  // comes first.
+  struct Job {
+    Job(std::span<const std::uint8_t> f, PixelSize s) : file(f), size(s), done(result.get_future()) {}
+    std::span<const std::uint8_t> file;
+    PixelSize size;
+    std::atomic<bool> taken{false};
+    std::promise<std::optional<Image>> result;
+    std::future<std::optional<Image>> done;
+  };
   struct Entry {
     explicit Entry(Picture& picture) : hold(Ref<Picture>::Share(&picture)) {}
     Ref<Picture> hold;  // so that no other picture comes to stand at its address
     std::optional<Image> image;
-    std::future<std::optional<Image>> pending;
+    std::shared_ptr<Job> job;  // while a worker may decode it
   };
 
   Decode decode_;
   std::map<Key, Entry> entries_;
+  std::vector<std::future<void>> workers_;
 };
 
 }  // namespace runtime

@@ -48,8 +48,9 @@ std::variant<OpeningWindow, RuntimeError> BeginOpening(const ProgramHeader& prog
   OpeningWindow opening{std::move(std::get<std::unique_ptr<WindowInstance>>(opened)),
                         std::make_unique<Pictures>(&DecodePicture)};
   constexpr double kUsualTwipsPerPixel = 15.0;
+  // Each on a worker of its own, side by side.
   for (const auto& [picture, size] : FirstPictures(opening.instance->model(), kUsualTwipsPerPixel))
-    if (DecodesWithoutApplication(picture->File(), size)) opening.pictures->Prefetch(*picture, size);
+    if (DecodesWithoutApplication(picture->File(), size)) opening.pictures->Prefetch({{picture, size}});
   return opening;
 }
 
@@ -67,7 +68,7 @@ FormWindow::FormWindow(OpeningWindow opening)
   // first frame are decoding already, unless the screen's scale is not the
   // usual one.
   WarmFonts(presenter_.Fonts());
-  for (const auto& [picture, size] : presenter_.FirstPictures()) pictures_->Prefetch(*picture, size);
+  for (const auto& wanted : presenter_.FirstPictures()) pictures_->Prefetch({wanted});
 
   const FormSettings& s = presenter_.settings();
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -142,14 +143,19 @@ void FormWindow::Post(std::function<void()> task) { QMetaObject::invokeMethod(th
 void FormWindow::paintEvent(QPaintEvent* e) {
   QPainter painter(this);
   Canvas canvas(&painter, *pictures_, fonts_);
-  presenter_.Paint(canvas, FromQRect(e->rect()));
+  // A rectangle at a time: Qt draws within one far faster than within a
+  // region of several.
+  for (const QRect& r : e->region()) {
+    painter.save();
+    painter.setClipRect(r);
+    presenter_.Paint(canvas, FromQRect(r));
+    painter.restore();
+  }
   // Once the first frame is out, the pictures that the window may come to
   // show decode off the window's thread.
   if (!laterPicturesAsked_) {
     laterPicturesAsked_ = true;
-    Post([this] {
-      for (const auto& [picture, size] : presenter_.LaterPictures()) pictures_->Prefetch(*picture, size);
-    });
+    Post([this] { pictures_->Prefetch(presenter_.LaterPictures()); });
   }
 }
 
