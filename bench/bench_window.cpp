@@ -38,11 +38,12 @@ int main(int argc, char** argv) {
   // application starts.
   auto opening = runtime::qt::BeginOpening(tarvel::ProgramHeader());
   bench::FrameClockApp app(qtArgc, qtArgv);
-  if (auto* error = std::get_if<runtime::RuntimeError>(&opening)) {
+  auto opened = opening.get();
+  if (auto* error = std::get_if<runtime::RuntimeError>(&opened)) {
     std::fprintf(stderr, "%s\n", error->what());
     return 1;
   }
-  auto window = std::make_unique<runtime::qt::FormWindow>(std::move(std::get<runtime::qt::OpeningWindow>(opening)));
+  auto window = std::make_unique<runtime::qt::FormWindow>(std::move(std::get<runtime::qt::OpenedWindow>(opened)));
   QWidget* button = window->Button(tarvel::kCommand1Id);
   app.Watch(window.get());
   app.Watch(button);

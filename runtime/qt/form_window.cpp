@@ -38,31 +38,33 @@ double TwipsPerPixel() {
   return 1440.0 / (dpi > 0 ? dpi : 96.0);
 }
 
-std::variant<OpeningWindow, RuntimeError> BeginOpening(const ProgramHeader& program) {
+OpeningWindow BeginOpening(const ProgramHeader& program) {
   // Qt takes the first thread that asks for its own for the main thread:
-  // this one, before the workers below use Qt's images.
+  // this one, before the workers use Qt's images.
   (void)QThread::currentThread();
   LoadFontConfiguration();
-  auto opened = OpenWindow(program);
-  if (auto* error = std::get_if<RuntimeError>(&opened)) return *error;
-  OpeningWindow opening{std::move(std::get<std::unique_ptr<WindowInstance>>(opened)),
+  return std::async(std::launch::async, [program]() -> std::variant<OpenedWindow, RuntimeError> {
+    auto opened = OpenWindow(program);
+    if (auto* error = std::get_if<RuntimeError>(&opened)) return *error;
+    OpenedWindow window{std::move(std::get<std::unique_ptr<WindowInstance>>(opened)),
                         std::make_unique<Pictures>(&DecodePicture)};
-  constexpr double kUsualTwipsPerPixel = 15.0;
-  // Each on a worker of its own, side by side.
-  for (const auto& [picture, size] : FirstPictures(opening.instance->model(), kUsualTwipsPerPixel))
-    if (DecodesWithoutApplication(picture->File(), size)) opening.pictures->Prefetch({{picture, size}});
-  return opening;
+    constexpr double kUsualTwipsPerPixel = 15.0;
+    // Each on a worker of its own, side by side.
+    for (const auto& [picture, size] : FirstPictures(window.instance->model(), kUsualTwipsPerPixel))
+      if (DecodesWithoutApplication(picture->File(), size)) window.pictures->Prefetch({{picture, size}});
+    return window;
+  });
 }
 
 std::variant<std::unique_ptr<FormWindow>, RuntimeError> FormWindow::Open(const ProgramHeader& program) {
-  auto opening = BeginOpening(program);
-  if (auto* error = std::get_if<RuntimeError>(&opening)) return *error;
-  return std::make_unique<FormWindow>(std::move(std::get<OpeningWindow>(opening)));
+  auto opened = BeginOpening(program).get();
+  if (auto* error = std::get_if<RuntimeError>(&opened)) return *error;
+  return std::make_unique<FormWindow>(std::move(std::get<OpenedWindow>(opened)));
 }
 
-FormWindow::FormWindow(OpeningWindow opening)
-    : presenter_(std::move(opening.instance), *this, TwipsPerPixel()),
-      pictures_(std::move(opening.pictures)),
+FormWindow::FormWindow(OpenedWindow opened)
+    : presenter_(std::move(opened.instance), *this, TwipsPerPixel()),
+      pictures_(std::move(opened.pictures)),
       fonts_(&MakeFont) {
   // The fonts are looked up while the window is set up; the pictures of the
   // first frame are decoding already, unless the screen's scale is not the

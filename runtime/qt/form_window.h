@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QWidget>
+#include <future>
 #include <map>
 #include <memory>
 #include <variant>
@@ -19,19 +20,20 @@ namespace runtime::qt {
 
 // The part of opening a window that needs no application object: its
 // description read and the window built, the pictures of its first frame
-// that need no application decoding on worker threads, and the font
-// configuration loading. Begun as the process starts, all of it runs while
+// that need no application decoding, and the font configuration loading,
+// all on worker threads. Begun as the process starts, all of it runs while
 // the toolkit starts.
-struct OpeningWindow {
+struct OpenedWindow {
   std::unique_ptr<WindowInstance> instance;
   std::unique_ptr<Pictures> pictures;
 };
+using OpeningWindow = std::future<std::variant<OpenedWindow, RuntimeError>>;
 
 // The pictures are decoded at the sizes they are shown at on a screen of 96
 // dots per inch, the usual scale; on a screen of another, the window decodes
 // them again at its own. Called on the thread that goes on to make the
 // application object.
-std::variant<OpeningWindow, RuntimeError> BeginOpening(const ProgramHeader& program);
+OpeningWindow BeginOpening(const ProgramHeader& program);
 
 class FormWindow final : public QWidget, public Surface {
  public:
@@ -39,7 +41,7 @@ class FormWindow final : public QWidget, public Surface {
   // shown yet.
   static std::variant<std::unique_ptr<FormWindow>, RuntimeError> Open(const ProgramHeader& program);
 
-  explicit FormWindow(OpeningWindow opening);
+  explicit FormWindow(OpenedWindow opened);
   ~FormWindow() override;
 
   // Places and shows the window with the focus on its button, and from

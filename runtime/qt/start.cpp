@@ -69,14 +69,15 @@ std::string NoDisplay() {
     auto opening = qt::BeginOpening(program);
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(true);
-    if (auto* error = std::get_if<RuntimeError>(&opening)) {
+    auto opened = opening.get();
+    if (auto* error = std::get_if<RuntimeError>(&opened)) {
       std::fprintf(stderr, "%s\n", error->what());
       QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
                       QString::fromStdString(error->Message()), QMessageBox::Ok);
       box.exec();
       std::exit(1);
     }
-    auto window = std::make_unique<qt::FormWindow>(std::move(std::get<qt::OpeningWindow>(opening)));
+    auto window = std::make_unique<qt::FormWindow>(std::move(std::get<qt::OpenedWindow>(opened)));
     window->Show();
     code = app.exec();
     SetErrorReporter(nullptr);
