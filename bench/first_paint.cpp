@@ -37,7 +37,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr auto kSettle = std::chrono::milliseconds(1500);  // unchanged this long: the window is done
 constexpr auto kTimeout = std::chrono::seconds(30);
-constexpr auto kPoll = std::chrono::microseconds(500);
+constexpr auto kPoll = std::chrono::milliseconds(1);
 
 struct Look {
   double ms;  // first seen, from the start
@@ -93,17 +93,17 @@ class Reader {
   Reader(const Reader&) = delete;
   Reader& operator=(const Reader&) = delete;
 
-  // The window's pixels now, or nothing where it cannot be read.
-  std::optional<Look> Read(Window window, double ms) {
+  // The window's pixels now where they differ from the last look (or
+  // there is none); nothing where they do not or cannot be read.
+  std::optional<Look> ReadChanged(Window window, double ms, const Look* last) {
     XWindowAttributes a;
     if (XGetWindowAttributes(display_, window, &a) == 0 || a.map_state != IsViewable) return std::nullopt;
     if (image_ == nullptr || image_->width != a.width || image_->height != a.height) Make(a);
     if (image_ == nullptr || !XShmGetImage(display_, window, image_, 0, 0, AllPlanes)) return std::nullopt;
+    if (last != nullptr && SameAs(*last)) return std::nullopt;
     Look look{ms, a.width, a.height, std::vector<std::uint32_t>(At(a.width, 0, a.height))};
     for (int y = 0; y < a.height; ++y)
-      std::memcpy(&look.pixels[At(a.width, 0, y)], image_->data + y * image_->bytes_per_line,
-                  static_cast<std::size_t>(a.width) * 4);
-    for (auto& p : look.pixels) p &= 0x00FFFFFFu;
+      for (int x = 0; x < a.width; ++x) look.pixels[At(a.width, x, y)] = Pixel(x, y);
     return look;
   }
 
@@ -123,6 +123,18 @@ class Reader {
     XShmAttach(display_, &shm_);
     XSync(display_, False);
     shmctl(shm_.shmid, IPC_RMID, nullptr);  // gone once both sides let go
+  }
+  std::uint32_t Pixel(int x, int y) const {
+    std::uint32_t p;
+    std::memcpy(&p, image_->data + y * image_->bytes_per_line + x * 4, 4);
+    return p & 0x00FFFFFFu;
+  }
+  bool SameAs(const Look& look) const {
+    if (look.width != image_->width || look.height != image_->height) return false;
+    for (int y = 0; y < look.height; ++y)
+      for (int x = 0; x < look.width; ++x)
+        if (Pixel(x, y) != look.pixels[At(look.width, x, y)]) return false;
+    return true;
   }
   void Drop() {
     if (image_ == nullptr) return;
@@ -205,14 +217,11 @@ std::optional<Watched> Watch(Display* display, const char* windowClass, char** c
       if (!window) continue;
       watched.windowMs = ms;
     }
-    std::optional<Look> look = reader.Read(*window, ms);
-    if (!look) continue;
     auto& looks = watched.looks;
-    if (looks.empty() || look->width != looks.back().width || look->height != looks.back().height ||
-        look->pixels != looks.back().pixels) {
+    if (std::optional<Look> look = reader.ReadChanged(*window, ms, looks.empty() ? nullptr : &looks.back())) {
       looks.push_back(std::move(*look));
       lastChange = Clock::now();
-    } else if (Clock::now() - lastChange >= kSettle) {
+    } else if (!looks.empty() && Clock::now() - lastChange >= kSettle) {
       break;
     }
   }
