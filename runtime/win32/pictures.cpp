@@ -1,13 +1,35 @@
-// Decoding and scaling pictures with WIC.
+// Decoding and scaling pictures with WIC, on any thread.
 #include "pictures.h"
 
+#include <objbase.h>
 #include <wincodec.h>
 #include <wrl/client.h>
 
 namespace runtime::win32 {
 
+namespace {
+
+// COM on the calling thread while it lasts: a worker thread joins the
+// multithreaded apartment for a decode; a thread that is in an apartment
+// already (the window's) stays as it is.
+class ComOnThread {
+ public:
+  ComOnThread() : joined_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {}
+  ~ComOnThread() {
+    if (joined_) CoUninitialize();
+  }
+  ComOnThread(const ComOnThread&) = delete;
+  ComOnThread& operator=(const ComOnThread&) = delete;
+
+ private:
+  bool joined_;
+};
+
+}  // namespace
+
 std::optional<Dib> DecodePicture(std::span<const std::uint8_t> file, PixelSize size) {
   using Microsoft::WRL::ComPtr;
+  const ComOnThread com;  // before the objects below, which it outlives
   ComPtr<IWICImagingFactory> factory;
   ComPtr<IWICStream> stream;
   ComPtr<IWICBitmapDecoder> decoder;
