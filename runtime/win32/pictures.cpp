@@ -70,8 +70,13 @@ std::optional<Dib> DecodePicture(std::span<const std::uint8_t> file, PixelSize s
   void* bits = nullptr;
   GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (bitmap.get() == nullptr || bits == nullptr) return std::nullopt;
+  // Row by row: each row of the scaled picture is read through the chain
+  // on its own, so that no stage holds a whole full-size copy.
   const UINT stride = w * 4;
-  if (FAILED(source->CopyPixels(nullptr, stride, stride * h, static_cast<BYTE*>(bits)))) return std::nullopt;
+  for (UINT y = 0; y < h; ++y) {
+    const WICRect row{0, static_cast<INT>(y), static_cast<INT>(w), 1};
+    if (FAILED(source->CopyPixels(&row, stride, stride, static_cast<BYTE*>(bits) + y * stride))) return std::nullopt;
+  }
   GdiFlush();
   return Dib{std::move(bitmap), static_cast<int>(w), static_cast<int>(h)};
 }
