@@ -25,6 +25,21 @@ class ComOnThread {
   bool joined_;
 };
 
+// The decoder of the file: made straight away for the formats the window's
+// pictures come in (GIF and JPEG, known by their first bytes), which
+// spares the search through every installed decoder; for any other, the
+// factory's search.
+HRESULT OpenDecoder(IWICImagingFactory* factory, IWICStream* stream, std::span<const std::uint8_t> file,
+                    Microsoft::WRL::ComPtr<IWICBitmapDecoder>& decoder) {
+  const bool gif = file.size() >= 4 && file[0] == 'G' && file[1] == 'I' && file[2] == 'F' && file[3] == '8';
+  const bool jpeg = file.size() >= 3 && file[0] == 0xFF && file[1] == 0xD8 && file[2] == 0xFF;
+  if (!gif && !jpeg)
+    return factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, decoder.GetAddressOf());
+  const HRESULT made = CoCreateInstance(gif ? CLSID_WICGifDecoder : CLSID_WICJpegDecoder, nullptr,
+                                        CLSCTX_INPROC_SERVER, IID_PPV_ARGS(decoder.GetAddressOf()));
+  return FAILED(made) ? made : decoder->Initialize(stream, WICDecodeMetadataCacheOnDemand);
+}
+
 }  // namespace
 
 std::optional<Dib> DecodePicture(std::span<const std::uint8_t> file, PixelSize size) {
@@ -40,8 +55,7 @@ std::optional<Dib> DecodePicture(std::span<const std::uint8_t> file, PixelSize s
                               IID_PPV_ARGS(factory.GetAddressOf()))) ||
       FAILED(factory->CreateStream(stream.GetAddressOf())) ||
       FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(file.data()), static_cast<DWORD>(file.size()))) ||
-      FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
-                                              decoder.GetAddressOf())) ||
+      FAILED(OpenDecoder(factory.Get(), stream.Get(), file, decoder)) ||
       FAILED(decoder->GetFrame(0, frame.GetAddressOf())) ||
       FAILED(factory->CreateFormatConverter(converter.GetAddressOf())) ||
       FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
