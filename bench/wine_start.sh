@@ -10,19 +10,20 @@
 # runs of each, taken in turns, and the difference.
 #
 # Builds its targets in build/release and build/windows64, which must be
-# configured as the README says (the x86-64 build with
-# -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake).
+# configured as the README says for the Windows build, the latter with
+# -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake.
 #   bash bench/wine_start.sh [RUNS [TARVEL_EXE]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${1:-11}
+runs=${1:-15}
 cmake --build build/release -j4 --target first_paint tarvel_layout >/dev/null
 cmake --build build/windows64 -j4 --target Tarvel bare_window >/dev/null
 timer=$PWD/build/release/bench/first_paint
 tarvel=$(readlink -f "${2:-build/windows64/window/Tarvel.exe}")
 bare=$PWD/build/windows64/bench/bare_window.exe
 # shellcheck source=/dev/null
-source build/release/window/form1_layout.sh  # client=WxH
+source build/release/window/form1_layout.sh  # client=WxH, and the controls' boxes
+: "${client:?the layout file gives no client size}"
 back=800000  # the window's dark red, in both
 
 export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
@@ -46,7 +47,8 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$wor
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "wine_start: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
+DISPLAY=":$(cat "$work/display")"
+export DISPLAY
 
 "$wine" wineboot.exe -i >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log" >&2; exit 1; }
 wineserver -w
