@@ -78,6 +78,9 @@ std::variant<std::unique_ptr<FormWindow>, RuntimeError> FormWindow::Open(const P
 
 FormWindow::FormWindow(std::unique_ptr<WindowInstance> instance)
     : presenter_(std::move(instance), *this, TwipsPerPixel()), pictures_(&DecodePicture), fonts_(&MakeFont) {
+  // The pictures of the first frame are decoded on worker threads, side by
+  // side, while the fonts are made and the windows created.
+  for (const auto& [picture, size] : presenter_.FirstPictures()) pictures_.Prefetch(*picture, size);
   for (const FontSpec& font : presenter_.Fonts()) fonts_.For(font);
   CreateWindows();
 }
