@@ -1,6 +1,7 @@
 // What the window presenter needs of a window layer: a Canvas to paint on
 // for the length of one paint, and the Surface of the shown window, which
-// repaints, shows message boxes and runs work after the current event.
+// repaints, shows message boxes, runs work after the current event and
+// decodes pictures ahead of time.
 // Positions are in pixels: on a Canvas from the top-left corner of what is
 // painted (the client area, or a button's face), on the Surface from the
 // client area's.
@@ -8,6 +9,8 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "controls.h"
 #include "window_model.h"
@@ -46,6 +49,9 @@ class Surface {
   // Runs task on the window's thread once the current event is handled,
   // unless the window is gone by then.
   virtual void Post(std::function<void()> task) = 0;
+  // Starts decoding the pictures, each at its size, off the window's
+  // thread, so that they are ready when they come to be shown.
+  virtual void Prefetch(const std::vector<std::pair<Picture*, PixelSize>>& pictures) = 0;
 };
 
 }  // namespace runtime

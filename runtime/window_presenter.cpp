@@ -131,6 +131,12 @@ void WindowPresenter::Paint(Canvas& canvas, const PixelRect& area) {
     if (auto* label = std::get_if<LabelControl*>(&*layer)) PaintLabel(canvas, **label);
     if (auto* image = std::get_if<ImageControl*>(&*layer)) PaintImage(canvas, **image);
   }
+  // Once the first frame is out, the pictures that the window may come to
+  // show decode ahead, off the window's thread.
+  if (!laterPicturesAsked_) {
+    laterPicturesAsked_ = true;
+    surface_.Post([this] { surface_.Prefetch(LaterPictures()); });
+  }
 }
 
 void WindowPresenter::PaintLabel(Canvas& canvas, const LabelControl& label) {

@@ -136,6 +136,7 @@ class WindowPresenter {
   std::map<const Picture*, Ref<Picture>> undecodable_;  // each held, so that none is mistaken for another
   bool reportPending_ = false;
   bool reporting_ = false;
+  bool laterPicturesAsked_ = false;
 };
 
 }  // namespace runtime

@@ -142,6 +142,8 @@ void FormWindow::ShowMessage(const std::string& title, const std::string& text) 
 
 void FormWindow::Post(std::function<void()> task) { QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection); }
 
+void FormWindow::Prefetch(const Pictures::Wanted& pictures) { pictures_->Prefetch(pictures); }
+
 void FormWindow::paintEvent(QPaintEvent* e) {
   QPainter painter(this);
   Canvas canvas(&painter, *pictures_, fonts_);
@@ -152,12 +154,6 @@ void FormWindow::paintEvent(QPaintEvent* e) {
     painter.setClipRect(r);
     presenter_.Paint(canvas, FromQRect(r));
     painter.restore();
-  }
-  // Once the first frame is out, the pictures that the window may come to
-  // show decode off the window's thread.
-  if (!laterPicturesAsked_) {
-    laterPicturesAsked_ = true;
-    Post([this] { pictures_->Prefetch(presenter_.LaterPictures()); });
   }
 }
 

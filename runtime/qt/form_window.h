@@ -64,13 +64,13 @@ class FormWindow final : public QWidget, public Surface {
   void Repaint(const PixelRect& area) override;
   void ShowMessage(const std::string& title, const std::string& text) override;
   void Post(std::function<void()> task) override;
+  void Prefetch(const Pictures::Wanted& pictures) override;
   void Place();
 
   WindowPresenter presenter_;
   std::unique_ptr<Pictures> pictures_;
   Fonts fonts_;
   std::map<int, ButtonWindow*> buttons_;  // children, deleted with the window
-  bool laterPicturesAsked_ = false;
 };
 
 // The screen's scale: twips per pixel of the primary screen (15 at 96 dpi).

@@ -73,6 +73,7 @@ class Recorder final : public Canvas, public Surface {
   void Repaint(const PixelRect& area) override { repaints.push_back(area); }
   void ShowMessage(const std::string& title, const std::string& text) override { messages.push_back(title + ": " + text); }
   void Post(std::function<void()> task) override { posted.push_back(std::move(task)); }
+  void Prefetch(const std::vector<std::pair<Picture*, PixelSize>>& pictures) override { prefetched.push_back(pictures); }
 
   void RunPosted() {
     auto tasks = std::move(posted);
@@ -83,6 +84,7 @@ class Recorder final : public Canvas, public Surface {
   std::vector<PixelRect> repaints;
   std::vector<std::string> messages;
   std::vector<std::function<void()>> posted;
+  std::vector<std::vector<std::pair<Picture*, PixelSize>>> prefetched;
 
  private:
   void Log(const std::string& what, const PixelRect& r, std::uint32_t colour) {
@@ -123,6 +125,14 @@ TEST_F(Presenter, PaintsTheBackgroundThenTheControlsBottomFirst) {
   recorder_.calls.clear();
   presenter_->Paint(recorder_, {100, 100, 50, 50});  // only the background there: the button is a window
   EXPECT_EQ(recorder_.calls, (std::vector<std::string>{"fill 100,100 50x50 #000080"}));
+  // After the first frame, once, the pictures it may come to show are
+  // asked for ahead of time.
+  EXPECT_TRUE(recorder_.prefetched.empty());
+  recorder_.RunPosted();
+  presenter_->Paint(recorder_, {0, 0, 200, 150});
+  recorder_.RunPosted();
+  ASSERT_EQ(recorder_.prefetched.size(), 1u);
+  EXPECT_EQ(recorder_.prefetched[0], presenter_->LaterPictures());
 }
 
 TEST_F(Presenter, PaintsTheButtonFaceRaisedPressedAndFocused) {

@@ -80,7 +80,7 @@ FormWindow::FormWindow(std::unique_ptr<WindowInstance> instance)
     : presenter_(std::move(instance), *this, TwipsPerPixel()), pictures_(&DecodePicture), fonts_(&MakeFont) {
   // The pictures of the first frame are decoded on worker threads, side by
   // side, while the fonts are made and the windows created.
-  for (const auto& [picture, size] : presenter_.FirstPictures()) pictures_.Prefetch(*picture, size);
+  for (const auto& wanted : presenter_.FirstPictures()) pictures_.Prefetch({wanted});
   for (const FontSpec& font : presenter_.Fonts()) fonts_.For(font);
   CreateWindows();
 }
@@ -173,6 +173,8 @@ void FormWindow::Post(std::function<void()> task) {
   posted_.push_back(std::move(task));
   PostMessageW(window_, kRunPosted, 0, 0);
 }
+
+void FormWindow::Prefetch(const Pictures::Wanted& pictures) { pictures_.Prefetch(pictures); }
 
 LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   auto* form = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));

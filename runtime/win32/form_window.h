@@ -44,6 +44,7 @@ class FormWindow final : public Surface {
   void Repaint(const PixelRect& area) override;
   void ShowMessage(const std::string& title, const std::string& text) override;
   void Post(std::function<void()> task) override;
+  void Prefetch(const Pictures::Wanted& pictures) override;
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT OnMessage(UINT message, WPARAM w, LPARAM l);
   // A message to the window of button id, which takes the focus (Tab
