@@ -132,10 +132,11 @@ void WindowPresenter::Paint(Canvas& canvas, const PixelRect& area) {
     if (auto* image = std::get_if<ImageControl*>(&*layer)) PaintImage(canvas, **image);
   }
   // Once the first frame is out, the pictures that the window may come to
-  // show decode ahead, off the window's thread.
+  // show, as the first frame leaves it, decode ahead off the window's
+  // thread.
   if (!laterPicturesAsked_) {
     laterPicturesAsked_ = true;
-    surface_.Post([this] { surface_.Prefetch(LaterPictures()); });
+    surface_.Post([this, later = LaterPictures()] { surface_.Prefetch(later); });
   }
 }
 

@@ -125,14 +125,23 @@ TEST_F(Presenter, PaintsTheBackgroundThenTheControlsBottomFirst) {
   recorder_.calls.clear();
   presenter_->Paint(recorder_, {100, 100, 50, 50});  // only the background there: the button is a window
   EXPECT_EQ(recorder_.calls, (std::vector<std::string>{"fill 100,100 50x50 #000080"}));
-  // After the first frame, once, the pictures it may come to show are
-  // asked for ahead of time.
+}
+
+// After the first frame, once, the pictures that the window may come to
+// show, as the first frame leaves it, are asked for ahead of time, even
+// when the window has changed by the time the request runs (a press that
+// came first).
+TEST_F(Presenter, AsksForTheLaterPicturesOnceAfterTheFirstFrame) {
+  auto shown = Ref<Picture>::Share(Image(3).picture());
+  Image(3).put_Picture(nullptr);  // an empty frame that the hidden picture may come to
+  presenter_->Paint(recorder_, {0, 0, 200, 150});
   EXPECT_TRUE(recorder_.prefetched.empty());
+  Image(3).put_Picture(shown.get());
   recorder_.RunPosted();
   presenter_->Paint(recorder_, {0, 0, 200, 150});
   recorder_.RunPosted();
-  ASSERT_EQ(recorder_.prefetched.size(), 1u);
-  EXPECT_EQ(recorder_.prefetched[0], presenter_->LaterPictures());
+  using Pictures = std::vector<std::pair<Picture*, PixelSize>>;
+  EXPECT_EQ(recorder_.prefetched, (std::vector<Pictures>{{{Image(4).picture(), {40, 40}}}}));
 }
 
 TEST_F(Presenter, PaintsTheButtonFaceRaisedPressedAndFocused) {
