@@ -36,15 +36,21 @@ void RaisedEdge(Canvas& canvas, int w, int h) {
   canvas.FillRect({w - 2, 1, 1, h - 2}, kSysButtonShadow);
 }
 
+// The size an image shows its picture at in its frame: the frame's when it
+// stretches it, else the picture's own ({0, 0}). The pictures decoded ahead
+// of time are asked for at the size the paint asks for them at.
+PixelSize ShownSize(const ImageControl& image, const PixelRect& frame) {
+  return image.stretch ? frame.Size() : PixelSize{};
+}
+
 }  // namespace
 
 std::vector<std::pair<Picture*, PixelSize>> FirstPictures(const WindowModel& model, double twipsPerPixel) {
   std::vector<std::pair<Picture*, PixelSize>> pictures;
   for (const Layer& layer : model.stacking)
     if (auto* image = std::get_if<ImageControl*>(&layer); image && (*image)->base.visible && (*image)->picture())
-      pictures.emplace_back((*image)->picture(), (*image)->stretch
-                                                     ? ToPixels((*image)->base.extent, twipsPerPixel).Size()
-                                                     : PixelSize{});
+      pictures.emplace_back((*image)->picture(),
+                            ShownSize(**image, ToPixels((*image)->base.extent, twipsPerPixel)));
   return pictures;
 }
 
@@ -73,9 +79,8 @@ WindowPresenter::WindowPresenter(std::unique_ptr<WindowInstance> instance, Surfa
   }
 }
 
+// The images' listeners go with the window instance, which clears them.
 WindowPresenter::~WindowPresenter() {
-  for (const Layer& layer : instance_->model().stacking)
-    if (auto* image = std::get_if<ImageControl*>(&layer)) (*image)->SetListener(nullptr);
   if (reporting_) SetErrorReporter(nullptr);
 }
 
@@ -150,7 +155,7 @@ void WindowPresenter::PaintImage(Canvas& canvas, const ImageControl& image) {
   Picture* picture = image.picture();
   if (picture == nullptr || undecodable_.count(picture) != 0) return;
   const PixelRect frame = Pixels(image.base.extent);
-  if (canvas.DrawPicture(frame, *picture, image.stretch ? frame.Size() : PixelSize{})) return;
+  if (canvas.DrawPicture(frame, *picture, ShownSize(image, frame))) return;
   undecodable_.emplace(picture, Ref<Picture>::Share(picture));
   // The report may open a message box: not from within the paint.
   if (!reportPending_) surface_.Post([this] { ReportUndecodable(); });
@@ -167,7 +172,8 @@ void WindowPresenter::PaintButton(int id, Canvas& canvas) {
   const ButtonControl* button = FindButton(id);
   if (button == nullptr) return;
   const ButtonState& state = states_.at(id);
-  const PixelRect r{0, 0, Pixels(button->base.extent).width, Pixels(button->base.extent).height};
+  const PixelSize size = Pixels(button->base.extent).Size();
+  const PixelRect r{0, 0, size.width, size.height};
   canvas.FillRect(r, button->Face());
   if (state.Down()) {
     // Pressed: a dark frame with a shadow inside it, and the caption moved
