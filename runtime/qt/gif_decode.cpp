@@ -93,13 +93,14 @@ bool IsGif(std::span<const std::uint8_t> file) {
   return file.size() >= 6 && std::memcmp(file.data(), "GIF8", 4) == 0;
 }
 
-bool ScalesDown(std::span<const std::uint8_t> file, QSize size) {
+bool GifScalesDown(std::span<const std::uint8_t> file, QSize size) {
   if (!IsGif(file) || file.size() < 10 || size.width() <= 0 || size.height() <= 0) return false;
   const int width = file[6] | file[7] << 8, height = file[8] | file[9] << 8;
   return size.width() <= width && size.height() <= height;
 }
 
 QImage DecodeGifScaledDown(std::span<const std::uint8_t> file, QSize size) {
+  if (!GifScalesDown(file, size)) return {};
   Source source{file};
   int error = 0;
   const Gif gif(DGifOpen(&source, ReadBytes, &error));

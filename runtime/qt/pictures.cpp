@@ -11,20 +11,14 @@ namespace runtime::qt {
 
 bool DecodesWithoutApplication(std::span<const std::uint8_t> file, PixelSize size) {
   const QSize shown(size.width, size.height);
-  return ScalesDown(file, shown) || JpegScalesDown(file, shown);
+  return GifScalesDown(file, shown) || JpegScalesDown(file, shown);
 }
 
 QImage ScalePicture(std::span<const std::uint8_t> file, QSize size) {
   // A picture shown smaller is decoded by the program itself, straight to
   // its shown size; any other, and one that these decoders refuse, by Qt.
-  if (ScalesDown(file, size)) {
-    QImage scaled = DecodeGifScaledDown(file, size);
-    if (!scaled.isNull()) return scaled;
-  }
-  if (JpegScalesDown(file, size)) {
-    QImage scaled = DecodeJpegScaledDown(file, size);
-    if (!scaled.isNull()) return scaled;
-  }
+  if (QImage scaled = DecodeGifScaledDown(file, size); !scaled.isNull()) return scaled;
+  if (QImage scaled = DecodeJpegScaledDown(file, size); !scaled.isNull()) return scaled;
   const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
                                                    static_cast<qsizetype>(file.size()));
   QBuffer buffer;

@@ -22,7 +22,7 @@ bool IsJpeg(std::span<const std::uint8_t> file);
 // Whether the decoder takes the file at that size: a GIF shown no larger
 // than its logical screen; a JPEG in grey or YCbCr shown no larger than it
 // is stored; across and down.
-bool ScalesDown(std::span<const std::uint8_t> file, QSize size);
+bool GifScalesDown(std::span<const std::uint8_t> file, QSize size);
 bool JpegScalesDown(std::span<const std::uint8_t> file, QSize size);
 
 // The picture scaled down to size; a null image when the file does not
