@@ -3,12 +3,9 @@
 // pixmap), and the same figures as the driver.
 #include <QLabel>
 #include <QPixmap>
-#include <cstdio>
 
 #include "description.h"
-#include "form1_design.h"
 #include "frame_clock.h"
-#include "window_model.h"
 #include "windows_table.h"
 
 namespace {
@@ -36,14 +33,8 @@ int main() {
   QPixmap picture;
   picture.loadFromData(file.data(), static_cast<uint>(file.size()));
   QLabel window;
-  const runtime::PixelRect client = runtime::ToPixels(tarvel::ClientArea(tarvel::Form1Design()), 15.0);
-  window.setFixedSize(client.width, client.height);
   window.setScaledContents(true);
   window.setPixmap(picture);
-  app.Watch(&window);
-  window.show();
-  app.WaitForFrame(0);
-  const double firstFrameMs = static_cast<double>(app.lastFrame() - bench::ProcessStart()) / 1e6;
-  std::printf("first_frame_ms=%.3f rss_first_kb=%ld\n", firstFrameMs, bench::PeakRssKb());
+  bench::ShowBaseline(app, window);
   return 0;
 }

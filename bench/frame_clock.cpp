@@ -2,9 +2,13 @@
 #include "frame_clock.h"
 
 #include <QEvent>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <sys/resource.h>
+
+#include "form1_design.h"
+#include "window_model.h"
 
 namespace bench {
 
@@ -41,6 +45,16 @@ bool FrameClockApp::notify(QObject* receiver, QEvent* event) {
     }
   }
   return result;
+}
+
+void ShowBaseline(FrameClockApp& app, QWidget& window) {
+  const runtime::PixelRect client = runtime::ToPixels(tarvel::ClientArea(tarvel::Form1Design()), 15.0);
+  window.setFixedSize(client.width, client.height);
+  app.Watch(&window);
+  window.show();
+  app.WaitForFrame(0);
+  const double firstFrameMs = static_cast<double>(app.lastFrame() - ProcessStart()) / 1e6;
+  std::printf("first_frame_ms=%.3f rss_first_kb=%ld\n", firstFrameMs, PeakRssKb());
 }
 
 void FrameClockApp::WaitForFrame(int count) {

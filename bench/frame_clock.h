@@ -19,6 +19,12 @@ std::int64_t ProcessStart();
 // Peak resident memory of this process so far, in kilobytes.
 long PeakRssKb();
 
+class FrameClockApp;
+
+// What a bare baseline does: shows window at Form1's client size, waits
+// for its first complete frame and prints "first_frame_ms=... rss_first_kb=...".
+void ShowBaseline(FrameClockApp& app, QWidget& window);
+
 class FrameClockApp final : public QApplication {
  public:
   FrameClockApp(int& argc, char** argv) : QApplication(argc, argv) {}
