@@ -15,6 +15,7 @@
 #   bash bench/wine_start.sh [RUNS [TARVEL_EXE]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/wine-session.sh
 runs=${1:-15}
 cmake --build build/release -j4 --target first_paint tarvel_layout >/dev/null
 cmake --build build/windows64 -j4 --target Tarvel bare_window >/dev/null
@@ -26,34 +27,7 @@ source build/release/window/form1_layout.sh  # client=WxH, and the controls' box
 : "${client:?the layout file gives no client size}"
 back=800000  # the window's dark red, in both
 
-export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINEDEBUG=-all
-wine=$WINELOADER
-work=$(mktemp -d)
-export WINEPREFIX="$work/prefix"
-xvfb_pid=""
-cleanup() {
-  set +e
-  if [ -d "$WINEPREFIX" ]; then
-    wineserver -k 2>/dev/null
-    wineserver -w 2>/dev/null
-  fi
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "wine_start: Xvfb did not start" >&2; exit 1; }
-DISPLAY=":$(cat "$work/display")"
-export DISPLAY
-
-"$wine" wineboot.exe -i >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log" >&2; exit 1; }
-wineserver -w
-cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-"$wine" reg.exe add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+wine_session wine_start win64
 wineserver -w
 wineserver -p  # from here on the wineserver stays until it is told to go
 

@@ -23,6 +23,7 @@
 #
 #   bash tools/wine-smoke.sh TARVEL_EXE LAYOUT [OUT_DIR [REPORT_PROBE]]
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
 
 exe=$(readlink -f "$1")
 # shellcheck source=/dev/null
@@ -53,47 +54,13 @@ fi
 pe_at=$(od -An -tu4 -j60 -N4 "$exe" | tr -d ' ')
 machine=$(od -An -tx2 -j$((pe_at + 4)) -N2 "$exe" | tr -d ' ')
 case "$machine" in
-  014c) export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine ;;
-  8664) export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 ;;
+  014c) arch=win32 ;;
+  8664) arch=win64 ;;
   *) echo "wine-smoke: $exe is no i386 or x86-64 Windows executable (machine $machine)" >&2; exit 1 ;;
 esac
-# The loader is called by name: the plain wine command would take the
-# 32-bit one whenever it is installed.
-wine=$WINELOADER
-echo "wine-smoke: running $exe ($([ "$WINEARCH" = win32 ] && echo "32-bit, i386" || echo "64-bit, x86-64")) under $wine in a $WINEARCH prefix"
-
-work=$(mktemp -d)
-xvfb_pid=""
-wine_pid=""
-export WINEPREFIX="$work/prefix"
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export WINEDEBUG=-all
-
-cleanup() {
-  set +e
-  if [ -d "$WINEPREFIX" ]; then
-    wineserver -k 2>/dev/null
-    wineserver -w 2>/dev/null
-  fi
-  [ -n "$wine_pid" ] && kill "$wine_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A private X server; it tells its display number when it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "wine-smoke: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
-
 start=$(date +%s)
-"$wine" wineboot.exe -i >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log" >&2; exit 1; }
-wineserver -w
-cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-# There is no window manager: wine draws the frames and title bars itself.
-"$wine" reg.exe add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+wine_session wine-smoke "$arch"
+echo "wine-smoke: running $exe ($([ "$WINEARCH" = win32 ] && echo "32-bit, i386" || echo "64-bit, x86-64")) under $wine in a $WINEARCH prefix"
 echo "wine-smoke: prefix ready in $(($(date +%s) - start)) s"
 
 # screenshot NAME: the whole screen, as OUT_DIR/NAME.png.
